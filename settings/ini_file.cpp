@@ -1,0 +1,129 @@
+#include "settings/ini_file.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace mouse {
+
+namespace {
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::u16string FromUtf16BeBytes(std::string_view bytes) {
+  std::string swapped(bytes);
+  for (std::size_t i = 0; i + 1 < swapped.size(); i += 2) {
+    std::swap(swapped[i], swapped[i + 1]);
+  }
+  return FromUtf16LeBytes(swapped);
+}
+
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
+  static std::atomic<unsigned> counter{0};
+  const auto tick =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::random_device entropy;
+  const unsigned long long tag =
+      tick ^ (static_cast<unsigned long long>(entropy()) << 20) ^ counter.fetch_add(1);
+  std::filesystem::path temporary = path;
+  temporary += ".~" + std::to_string(tag) + ".tmp";
+  return temporary;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) {
+    return std::nullopt;
+  }
+  const std::streamoff size = in.tellg();
+  if (size < 0) {
+    return std::nullopt;
+  }
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.seekg(0);
+  if (!in.read(bytes.data(), size)) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+std::u16string DecodeText(std::string_view bytes, const AnsiCodePage& ansi) {
+  if (bytes.starts_with(kUtf16LeMark)) {
+    return FromUtf16LeBytes(bytes.substr(2));
+  }
+  if (bytes.starts_with(kUtf16BeMark)) {
+    return FromUtf16BeBytes(bytes.substr(2));
+  }
+  if (bytes.starts_with(kUtf8Mark)) {
+    return FromUtf8(bytes.substr(3));
+  }
+  return ansi.Decode(bytes);
+}
+
+}  // namespace
+
+std::optional<std::u16string> ReadTextFile(const std::filesystem::path& path,
+                                           const AnsiCodePage& ansi) {
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) {
+    return std::nullopt;
+  }
+  return DecodeText(*bytes, ansi);
+}
+
+bool WriteTextFileAtomically(const std::filesystem::path& path, std::u16string_view text) {
+  const std::filesystem::path temporary = TemporaryNameFor(path);
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      return false;
+    }
+    const std::string bytes = std::string(kUtf16LeMark) + ToUtf16LeBytes(text);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
+  }
+  return true;
+}
+
+IniDocument LoadIniFile(const std::filesystem::path& path, const AnsiCodePage& ansi) {
+  const auto text = ReadTextFile(path, ansi);
+  return text ? IniDocument::Parse(*text) : IniDocument();
+}
+
+bool SaveIniFile(const std::filesystem::path& path, const IniDocument& doc) {
+  return WriteTextFileAtomically(path, doc.Serialize());
+}
+
+bool UpdateIniFile(const std::filesystem::path& path, const AnsiCodePage& ansi,
+                   const std::function<void(IniDocument&)>& edit) {
+  const auto bytes = ReadFileBytes(path);
+  const std::u16string original = bytes ? DecodeText(*bytes, ansi) : std::u16string();
+  IniDocument doc = IniDocument::Parse(original);
+  edit(doc);
+  const std::u16string text = doc.Serialize();
+  // A file that already holds exactly this text in our encoding is left
+  // untouched: most saves change one profile, not six files.
+  if (bytes && bytes->starts_with(kUtf16LeMark) && text == original) {
+    return true;
+  }
+  return WriteTextFileAtomically(path, text);
+}
+
+}  // namespace mouse
