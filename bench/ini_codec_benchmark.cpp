@@ -87,10 +87,12 @@ void SaveWithWindows(const SettingsBlock& block, const std::filesystem::path& fo
 
 void LoadWithWindows(SettingsBlock& block, const std::filesystem::path& folder) {
   const std::wstring config = (folder / "config.ini").wstring();
-  block.CurrentProfile =
-      static_cast<std::int32_t>(GetPrivateProfileIntW(L"Setting", L"CurrentProfile", -1, config.c_str()));
-  block.MouseType = static_cast<std::int32_t>(GetPrivateProfileIntW(L"Setting", L"MouseType", -1, config.c_str()));
-  block.MouseColor = static_cast<std::int32_t>(GetPrivateProfileIntW(L"Setting", L"MouseColor", -1, config.c_str()));
+  block.CurrentProfile = static_cast<std::int32_t>(
+      GetPrivateProfileIntW(L"Setting", L"CurrentProfile", -1, config.c_str()));
+  block.MouseType = static_cast<std::int32_t>(
+      GetPrivateProfileIntW(L"Setting", L"MouseType", -1, config.c_str()));
+  block.MouseColor = static_cast<std::int32_t>(
+      GetPrivateProfileIntW(L"Setting", L"MouseColor", -1, config.c_str()));
   for (int p = 0; p < kProfileCount; ++p) {
     const std::wstring file = ProfilePath(folder, p);
     auto* bytes = reinterpret_cast<std::uint8_t*>(&block.Profiles[p]);
