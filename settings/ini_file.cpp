@@ -1,10 +1,6 @@
 #include "settings/ini_file.h"
 
-#include <atomic>
-#include <chrono>
-#include <fstream>
-#include <random>
-#include <system_error>
+#include "settings/atomic_file.h"
 
 namespace mouse {
 
@@ -20,35 +16,6 @@ std::u16string FromUtf16BeBytes(std::string_view bytes) {
     std::swap(swapped[i], swapped[i + 1]);
   }
   return FromUtf16LeBytes(swapped);
-}
-
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
-  static std::atomic<unsigned> counter{0};
-  const auto tick =
-      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  std::random_device entropy;
-  const unsigned long long tag =
-      tick ^ (static_cast<unsigned long long>(entropy()) << 20) ^ counter.fetch_add(1);
-  std::filesystem::path temporary = path;
-  temporary += ".~" + std::to_string(tag) + ".tmp";
-  return temporary;
-}
-
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) {
-    return std::nullopt;
-  }
-  const std::streamoff size = in.tellg();
-  if (size < 0) {
-    return std::nullopt;
-  }
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.seekg(0);
-  if (!in.read(bytes.data(), size)) {
-    return std::nullopt;
-  }
-  return bytes;
 }
 
 std::u16string DecodeText(std::string_view bytes, const AnsiCodePage& ansi) {
@@ -76,30 +43,7 @@ std::optional<std::u16string> ReadTextFile(const std::filesystem::path& path,
 }
 
 bool WriteTextFileAtomically(const std::filesystem::path& path, std::u16string_view text) {
-  const std::filesystem::path temporary = TemporaryNameFor(path);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      return false;
-    }
-    const std::string bytes = std::string(kUtf16LeMark) + ToUtf16LeBytes(text);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, std::string(kUtf16LeMark) + ToUtf16LeBytes(text));
 }
 
 IniDocument LoadIniFile(const std::filesystem::path& path, const AnsiCodePage& ansi) {
