@@ -34,8 +34,8 @@ Command Malformed(std::uint8_t id, std::string reason) {
 std::optional<Command> CheckFrame(const std::uint8_t* report, std::size_t length,
                                   std::size_t expected) {
   if (length != expected) {
-    return Malformed(report[0], "length " + std::to_string(length) + " instead of " +
-                                    std::to_string(expected));
+    return Malformed(
+        report[0], "length " + std::to_string(length) + " instead of " + std::to_string(expected));
   }
   if (report[1] != expected) {
     return Malformed(report[0], "length byte " + std::to_string(report[1]));
@@ -150,9 +150,7 @@ Command ParseDataChunk(const std::uint8_t* r, std::size_t length) {
 
 }  // namespace
 
-Report StatusReport(std::uint8_t status) {
-  return Report{kReadRequestId, status, 0};
-}
+Report StatusReport(std::uint8_t status) { return Report{kReadRequestId, status, 0}; }
 
 Report ProfileSelectReport(std::uint8_t activeProfile) {
   return Report{kProfileSelectId, 0x03, activeProfile};

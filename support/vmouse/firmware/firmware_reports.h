@@ -102,9 +102,9 @@ struct MalformedCommand {
   std::string Reason;
 };
 
-using Command = std::variant<ReadRequestCommand, ProfileSelectCommand, SettingsCommand,
-                             ButtonMapCommand, OtgCommand, MacroCommand, HostPresenceCommand,
-                             DataChunkCommand, MalformedCommand>;
+using Command =
+    std::variant<ReadRequestCommand, ProfileSelectCommand, SettingsCommand, ButtonMapCommand,
+                 OtgCommand, MacroCommand, HostPresenceCommand, DataChunkCommand, MalformedCommand>;
 
 // The command a sent report carries; nothing when the mouse has no such
 // report to receive (an unknown id, or no bytes at all), which the mouse

@@ -92,8 +92,7 @@ FlashLoad LoadFlash(const std::filesystem::path& path) {
   }
   std::filesystem::path aside = path;
   aside += ".bad";
-  std::filesystem::copy_file(path, aside, std::filesystem::copy_options::overwrite_existing,
-                             error);
+  std::filesystem::copy_file(path, aside, std::filesystem::copy_options::overwrite_existing, error);
   return {FactoryMemory(), FlashState::kCorrupt};
 }
 

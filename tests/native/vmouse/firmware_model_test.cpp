@@ -183,8 +183,8 @@ TEST_F(FirmwareModelTest, ReportsTheMouseDoesNotHaveAreRefused) {
   const struct {
     std::uint8_t id;
     std::size_t length;
-  } refused[] = {{kSettingsId, 36}, {kButtonMapId, 51}, {kHostPresenceId, 3},
-                 {kDataChunkId, 1034}, {0x33, 3}, {kReadRequestId, 0}};
+  } refused[] = {{kSettingsId, 36},    {kButtonMapId, 51}, {kHostPresenceId, 3},
+                 {kDataChunkId, 1034}, {0x33, 3},          {kReadRequestId, 0}};
   for (const auto& r : refused) {
     buffer.assign(std::max<std::size_t>(r.length, 1), 0);
     buffer[0] = r.id;

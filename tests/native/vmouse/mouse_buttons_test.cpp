@@ -110,10 +110,10 @@ TEST_F(PressTest, ButtonsThatAskTheHostSendTheirNotices) {
 TEST_F(PressTest, ASlotDoesWhatItsFunctionCodeAsks) {
   memory.ActiveProfile = 3;
   ButtonAssignment* buttons = memory.Profiles[3].Buttons;
-  buttons[3].Code = 16;  // macro
-  buttons[9].Code = 17;  // program
-  buttons[14].Code = 28;  // play/pause
-  buttons[5].Code = 5;   // key stroke: the mouse sends the key itself
+  buttons[3].Code = 16;                     // macro
+  buttons[9].Code = 17;                     // program
+  buttons[14].Code = 28;                    // play/pause
+  buttons[5].Code = 5;                      // key stroke: the mouse sends the key itself
   memory.Profiles[0].Buttons[4].Code = 16;  // another profile's macro
   const struct {
     const char* name;

@@ -9,9 +9,7 @@ namespace mouse::vmouse::testing {
 
 // "06 25 00 ..." as bytes; spaces are ignored.
 inline std::vector<std::uint8_t> Hex(std::string_view text) {
-  auto digit = [](char c) {
-    return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-  };
+  auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
   std::vector<std::uint8_t> bytes;
   int high = -1;
   for (char c : text) {
