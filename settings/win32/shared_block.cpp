@@ -41,9 +41,9 @@ std::unique_ptr<SharedBlock> SharedBlock::Create() {
     CloseHandle(mutex);
     return nullptr;
   }
-  HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, security.attributes(), PAGE_READWRITE,
-                                      0, static_cast<DWORD>(sizeof(SettingsBlock)),
-                                      WidePtr(kSharedBlockMapping));
+  HANDLE mapping =
+      CreateFileMappingW(INVALID_HANDLE_VALUE, security.attributes(), PAGE_READWRITE, 0,
+                         static_cast<DWORD>(sizeof(SettingsBlock)), WidePtr(kSharedBlockMapping));
   void* view = nullptr;
   if (mapping != nullptr) {
     view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SettingsBlock));

@@ -212,7 +212,8 @@ TEST(BlockValidation, RejectsWhatWouldIndexOutsideTheBlock) {
       {"wrong slot", [](SettingsBlock& b) { b.Profiles[2].MacroKeyInfo[5].ButtonIndex = 6; }},
       {"open name",
        [](SettingsBlock& b) {
-         std::fill(std::begin(b.Profiles[3].ProFileName), std::end(b.Profiles[3].ProFileName), u'x');
+         std::fill(std::begin(b.Profiles[3].ProFileName), std::end(b.Profiles[3].ProFileName),
+                   u'x');
        }},
       {"open path",
        [](SettingsBlock& b) {

@@ -1,5 +1,8 @@
 // The shared block across two processes, under Wine's real kernel objects.
+#include "settings/win32/shared_block.h"
+
 #include <windows.h>
+
 #include <aclapi.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +10,6 @@
 
 #include "settings/coordination.h"
 #include "settings/fixed_text.h"
-#include "settings/win32/shared_block.h"
 #include "settings/win32/wide.h"
 #include "temp_folder.h"
 
@@ -42,7 +44,9 @@ int RunPeer(const std::wstring& arguments, DWORD timeoutMs = 10000) {
   return static_cast<int>(code);
 }
 
-std::string ReadFile(const std::filesystem::path& path) { return ::mouse::testing::ReadBytes(path); }
+std::string ReadFile(const std::filesystem::path& path) {
+  return ::mouse::testing::ReadBytes(path);
+}
 
 class SharedBlockTest : public ::testing::Test {
  protected:
