@@ -34,45 +34,63 @@ using Kind = MediaAction::Kind;
 
 MediaAction ForWindowsMediaPlayer(std::uint8_t code) {
   switch (code) {
-    case 26: return {Kind::AppCommand, kAppCommandPreviousTrack};
-    case 27: return {Kind::AppCommand, kAppCommandNextTrack};
-    case 28: return {Kind::AppCommand, kAppCommandPlayPause};
-    case 29: return {Kind::AppCommand, kAppCommandStop};
-    default: return {};
+    case 26:
+      return {Kind::AppCommand, kAppCommandPreviousTrack};
+    case 27:
+      return {Kind::AppCommand, kAppCommandNextTrack};
+    case 28:
+      return {Kind::AppCommand, kAppCommandPlayPause};
+    case 29:
+      return {Kind::AppCommand, kAppCommandStop};
+    default:
+      return {};
   }
 }
 
 MediaAction ForITunes(std::uint8_t code) {
   switch (code) {
-    case 26: return {Kind::SendCtrlArrow, 0};
-    case 27: return {Kind::SendCtrlArrow, 1};
+    case 26:
+      return {Kind::SendCtrlArrow, 0};
+    case 27:
+      return {Kind::SendCtrlArrow, 1};
     case 28:
-    case 29: return {Kind::PostSpace, 0};
-    default: return {};
+    case 29:
+      return {Kind::PostSpace, 0};
+    default:
+      return {};
   }
 }
 
 MediaAction ForRealPlayer(std::uint8_t code) {
   switch (code) {
-    case 26: return {Kind::SendCommand, 65740};
-    case 27: return {Kind::SendCommand, 65739};
-    case 28: return {Kind::SendCommand, 65736};
-    case 29: return {Kind::SendCommand, 65737};
-    default: return {};
+    case 26:
+      return {Kind::SendCommand, 65740};
+    case 27:
+      return {Kind::SendCommand, 65739};
+    case 28:
+      return {Kind::SendCommand, 65736};
+    case 29:
+      return {Kind::SendCommand, 65737};
+    default:
+      return {};
   }
 }
 
 MediaAction ForWinamp(std::uint8_t code, int& toggle) {
   switch (code) {
-    case 26: return {Kind::SendCommand, 40044};
-    case 27: return {Kind::SendCommand, 40048};
+    case 26:
+      return {Kind::SendCommand, 40044};
+    case 27:
+      return {Kind::SendCommand, 40048};
     case 28: {
       const unsigned command = toggle == 0 ? 40045 : 40046;
       toggle = toggle == 0 ? 1 : 0;
       return {Kind::SendCommand, command};
     }
-    case 29: return {Kind::SendCommand, 40047};
-    default: return {};
+    case 29:
+      return {Kind::SendCommand, 40047};
+    default:
+      return {};
   }
 }
 
@@ -96,10 +114,14 @@ MediaAction PlanMediaCommand(int mediaOption, std::uint8_t code, std::uint8_t re
     return {Kind::StartPlayer, static_cast<unsigned>(mediaOption)};
   }
   switch (static_cast<MediaPlayer>(mediaOption)) {
-    case MediaPlayer::WindowsMediaPlayer: return ForWindowsMediaPlayer(code);
-    case MediaPlayer::ITunes: return ForITunes(code);
-    case MediaPlayer::RealPlayer: return ForRealPlayer(code);
-    case MediaPlayer::Winamp: return ForWinamp(code, winampToggle);
+    case MediaPlayer::WindowsMediaPlayer:
+      return ForWindowsMediaPlayer(code);
+    case MediaPlayer::ITunes:
+      return ForITunes(code);
+    case MediaPlayer::RealPlayer:
+      return ForRealPlayer(code);
+    case MediaPlayer::Winamp:
+      return ForWinamp(code, winampToggle);
   }
   return {};
 }

@@ -25,11 +25,11 @@ enum class MediaPlayer { WindowsMediaPlayer = 0, ITunes = 1, RealPlayer = 2, Win
 struct MediaAction {
   enum class Kind {
     None,
-    StartPlayer,      // start the player (or bring it to the front)
-    AppCommand,       // WM_APPCOMMAND `value` to Helper's own window
-    SendCtrlArrow,    // Ctrl+Left (value 0) or Ctrl+Right (value 1), sent to iTunes
-    PostSpace,        // space bar down and up, posted to iTunes
-    SendCommand,      // WM_COMMAND `value`, sent to the player's window
+    StartPlayer,    // start the player (or bring it to the front)
+    AppCommand,     // WM_APPCOMMAND `value` to Helper's own window
+    SendCtrlArrow,  // Ctrl+Left (value 0) or Ctrl+Right (value 1), sent to iTunes
+    PostSpace,      // space bar down and up, posted to iTunes
+    SendCommand,    // WM_COMMAND `value`, sent to the player's window
   };
   Kind kind = Kind::None;
   unsigned value = 0;

@@ -61,9 +61,9 @@ struct DeviceRemoved {
   bool operator==(const DeviceRemoved&) const = default;
 };
 
-using Effect = std::variant<PublishBlock, WriteConfig, ApplyProfilePointers, PostToOption,
-                            PostToDisplay, TiltScroll, RunProgram, MediaCommand, OpenOption,
-                            DeviceArrived, DeviceRemoved>;
+using Effect =
+    std::variant<PublishBlock, WriteConfig, ApplyProfilePointers, PostToOption, PostToDisplay,
+                 TiltScroll, RunProgram, MediaCommand, OpenOption, DeviceArrived, DeviceRemoved>;
 using Effects = std::vector<Effect>;
 
 }  // namespace mouse::effect

@@ -100,7 +100,8 @@ std::uint32_t ArrivalNotice(std::uintptr_t wParam) {
 
 std::u16string CpiText(int level) { return u"CPI: " + FormatInt(level * 400); }
 
-effect::Effects HandleNotice(SettingsBlock& block, std::uint32_t notice, const DisplayFlags& flags) {
+effect::Effects HandleNotice(SettingsBlock& block, std::uint32_t notice,
+                             const DisplayFlags& flags) {
   const auto type = static_cast<std::uint16_t>(notice >> 16);
   const auto value = static_cast<std::uint16_t>(notice & 0xFFFF);
   // Every state notice indexes the current profile.

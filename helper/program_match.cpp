@@ -9,7 +9,7 @@ std::u16string ExecutableName(std::u16string_view path) {
   const std::u16string_view trimmed = TrimWhiteSpace(path);
   const std::size_t separator = trimmed.find_last_of(u"\\/:");
   return std::u16string(separator == std::u16string_view::npos ? trimmed
-                                                                : trimmed.substr(separator + 1));
+                                                               : trimmed.substr(separator + 1));
 }
 
 std::optional<int> ProfileForProgram(const SettingsBlock& block, std::u16string_view executable) {

@@ -33,8 +33,8 @@ bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
 
 bool IsWhiteSpace(char16_t c) {
   return (c >= 0x09 && c <= 0x0D) || c == u' ' || c == 0x1A || c == 0x85 || c == 0xA0 ||
-         c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 ||
-         c == 0x202F || c == 0x205F || c == 0x3000;
+         c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+         c == 0x205F || c == 0x3000;
 }
 
 std::u16string_view TrimWhiteSpace(std::u16string_view text) {

@@ -9,11 +9,15 @@ using Kind = MediaAction::Kind;
 
 TEST(TiltMethod, FollowsTheWindowClassExactly) {
   const std::pair<std::u16string_view, TiltMethod> cases[] = {
-      {u"_WwG", TiltMethod::ScrollBarParent},   {u"AVL_AVView", TiltMethod::ScrollBarParent},
-      {u"EXCEL7", TiltMethod::ClickScrollBar},  {u"excel7", TiltMethod::Default},
-      {u"paneClassDC", TiltMethod::ScrollBarParent}, {u"EditControl", TiltMethod::ScrollBarParent},
+      {u"_WwG", TiltMethod::ScrollBarParent},
+      {u"AVL_AVView", TiltMethod::ScrollBarParent},
+      {u"EXCEL7", TiltMethod::ClickScrollBar},
+      {u"excel7", TiltMethod::Default},
+      {u"paneClassDC", TiltMethod::ScrollBarParent},
+      {u"EditControl", TiltMethod::ScrollBarParent},
       {u"FrontPageEditorDocumentView", TiltMethod::ScrollBarParent},
-      {u"OPrtPrevPage", TiltMethod::ScrollBarParent}, {u"SysListView32", TiltMethod::Default},
+      {u"OPrtPrevPage", TiltMethod::ScrollBarParent},
+      {u"SysListView32", TiltMethod::Default},
       {u"", TiltMethod::Default},
   };
   for (const auto& [name, method] : cases) {
@@ -28,11 +32,11 @@ TEST(MediaCommand, EachPlayerGetsItsOwnCommands) {
     MediaAction action;
   };
   const Case cases[] = {
-      {0, 25, {Kind::StartPlayer, 0}},  {0, 26, {Kind::AppCommand, 12}},
-      {0, 27, {Kind::AppCommand, 11}},  {0, 28, {Kind::AppCommand, 14}},
-      {0, 29, {Kind::AppCommand, 13}},  {1, 25, {Kind::StartPlayer, 1}},
-      {1, 26, {Kind::SendCtrlArrow, 0}}, {1, 27, {Kind::SendCtrlArrow, 1}},
-      {1, 28, {Kind::PostSpace, 0}},    {1, 29, {Kind::PostSpace, 0}},
+      {0, 25, {Kind::StartPlayer, 0}},     {0, 26, {Kind::AppCommand, 12}},
+      {0, 27, {Kind::AppCommand, 11}},     {0, 28, {Kind::AppCommand, 14}},
+      {0, 29, {Kind::AppCommand, 13}},     {1, 25, {Kind::StartPlayer, 1}},
+      {1, 26, {Kind::SendCtrlArrow, 0}},   {1, 27, {Kind::SendCtrlArrow, 1}},
+      {1, 28, {Kind::PostSpace, 0}},       {1, 29, {Kind::PostSpace, 0}},
       {2, 26, {Kind::SendCommand, 65740}}, {2, 27, {Kind::SendCommand, 65739}},
       {2, 28, {Kind::SendCommand, 65736}}, {2, 29, {Kind::SendCommand, 65737}},
       {3, 26, {Kind::SendCommand, 40044}}, {3, 27, {Kind::SendCommand, 40048}},
@@ -64,15 +68,16 @@ TEST(MediaCommand, NothingForReleasesUnknownPlayersOrCodes) {
 }
 
 TEST(PlayerProgram, TakesThePathOutOfTheOpenCommand) {
-  const std::tuple<std::u16string_view, std::u16string_view, std::optional<std::u16string>> cases[] = {
-      {u"\"C:\\Program Files\\Real\\RealPlay.exe\" \"%1\"", u"realplay",
-       u"C:\\Program Files\\Real\\RealPlay.exe"},
-      {u"C:\\Winamp\\winamp.exe %1", u"winamp", u"C:\\Winamp\\winamp.exe %1"},
-      {u"\"C:\\Winamp\\winamp.exe", u"winamp", u"C:\\Winamp\\winamp.exe"},  // one quote only
-      {u"\"C:\\Other\\player.exe\" \"%1\"", u"winamp", std::nullopt},
-      {u"", u"winamp", std::nullopt},
-      {u"\"\"", u"winamp", std::nullopt},
-  };
+  const std::tuple<std::u16string_view, std::u16string_view, std::optional<std::u16string>>
+      cases[] = {
+          {u"\"C:\\Program Files\\Real\\RealPlay.exe\" \"%1\"", u"realplay",
+           u"C:\\Program Files\\Real\\RealPlay.exe"},
+          {u"C:\\Winamp\\winamp.exe %1", u"winamp", u"C:\\Winamp\\winamp.exe %1"},
+          {u"\"C:\\Winamp\\winamp.exe", u"winamp", u"C:\\Winamp\\winamp.exe"},  // one quote only
+          {u"\"C:\\Other\\player.exe\" \"%1\"", u"winamp", std::nullopt},
+          {u"", u"winamp", std::nullopt},
+          {u"\"\"", u"winamp", std::nullopt},
+      };
   for (const auto& [command, name, expected] : cases) {
     EXPECT_EQ(PlayerProgramFromCommand(command, name), expected);
   }

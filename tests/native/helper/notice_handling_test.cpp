@@ -44,14 +44,22 @@ TEST_F(NoticeTest, ProfileButton) {
 
 TEST_F(NoticeTest, ValuesOutOfRangeChangeNothing) {
   const std::uint32_t ignored[] = {
-      Notice(kNoticeProfile, 6),      Notice(kNoticeProfile, 0),
-      Notice(kNoticeCpiLevel, 7),     Notice(kNoticeCpiLevel, 11),
-      Notice(kNoticeSensitivity, 0x1500), Notice(kNoticeSensitivity, 0x0000),
-      Notice(kNoticePollingRate, 5),  Notice(kNoticeTilt, 2),
-      Notice(kNoticeMacro, 0x0104),   Notice(kNoticeMacro, 16),
-      Notice(kNoticeProgram, 0),      Notice(kNoticeConfiguration, 2),
-      Notice(kNoticeMedia, 0x0019),   Notice(kNoticeMedia, 0x0025),
-      Notice(0x5000, 1),              Notice(0x2000, 1),
+      Notice(kNoticeProfile, 6),
+      Notice(kNoticeProfile, 0),
+      Notice(kNoticeCpiLevel, 7),
+      Notice(kNoticeCpiLevel, 11),
+      Notice(kNoticeSensitivity, 0x1500),
+      Notice(kNoticeSensitivity, 0x0000),
+      Notice(kNoticePollingRate, 5),
+      Notice(kNoticeTilt, 2),
+      Notice(kNoticeMacro, 0x0104),
+      Notice(kNoticeMacro, 16),
+      Notice(kNoticeProgram, 0),
+      Notice(kNoticeConfiguration, 2),
+      Notice(kNoticeMedia, 0x0019),
+      Notice(kNoticeMedia, 0x0025),
+      Notice(0x5000, 1),
+      Notice(0x2000, 1),
       Notice(kNoticeDevice, 3),
   };
   for (const std::uint32_t notice : ignored) {
