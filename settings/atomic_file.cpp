@@ -12,8 +12,8 @@ namespace {
 
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
   static std::atomic<unsigned> counter{0};
-  const auto tick = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto tick =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   std::random_device entropy;
   const unsigned long long tag =
       tick ^ (static_cast<unsigned long long>(entropy()) << 20) ^ counter.fetch_add(1);

@@ -3,27 +3,11 @@
 #include <algorithm>
 
 #include "settings/ini_values.h"
+#include "settings/text_case.h"
 
 namespace mouse {
 
 namespace {
-
-char16_t FoldCase(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-    return static_cast<char16_t>(c + 32);
-  }
-  return c;
-}
-
-std::u16string_view Trim(std::u16string_view text) {
-  while (!text.empty() && IsIniSpace(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsIniSpace(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
 
 // Joins pieces into one string (one allocation).
 std::u16string Join(std::initializer_list<std::u16string_view> pieces) {
@@ -44,11 +28,7 @@ constexpr std::size_t kIntTextLimit = 29;
 
 }  // namespace
 
-bool IniNamesEqual(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); });
-}
+bool IniNamesEqual(std::u16string_view a, std::u16string_view b) { return EqualIgnoringCase(a, b); }
 
 IniDocument::Line IniDocument::Line::FromText(std::u16string raw) {
   Line entry;
@@ -58,11 +38,11 @@ IniDocument::Line IniDocument::Line::FromText(std::u16string raw) {
   if (equals == std::u16string_view::npos) {
     return entry;
   }
-  entry.key = std::u16string(Trim(text.substr(0, equals)));
+  entry.key = std::u16string(TrimWhiteSpace(text.substr(0, equals)));
   if (entry.key.empty()) {
     return entry;
   }
-  const std::u16string_view value = Trim(text.substr(equals + 1));
+  const std::u16string_view value = TrimWhiteSpace(text.substr(equals + 1));
   entry.valueStart = static_cast<std::size_t>(value.data() - text.data());
   entry.valueLength = value.size();
   return entry;
@@ -84,7 +64,7 @@ IniDocument IniDocument::Parse(std::u16string_view text) {
     }
     start = end + 1;
 
-    const std::u16string_view line = Trim(raw);
+    const std::u16string_view line = TrimWhiteSpace(raw);
     if (!line.empty() && line.front() == u'[') {
       const std::size_t close = line.rfind(u']');
       if (close != std::u16string_view::npos && close > 0) {
@@ -174,7 +154,7 @@ void IniDocument::Set(std::u16string_view section, std::u16string_view key,
     // Keep a blank line between the previous content and the new section.
     Section& last = sections_.back();
     const bool empty = sections_.size() == 1 && last.lines.empty();
-    if (!empty && (last.lines.empty() || !Trim(last.lines.back().raw).empty())) {
+    if (!empty && (last.lines.empty() || !TrimWhiteSpace(last.lines.back().raw).empty())) {
       last.lines.push_back(Line{});
     }
     sections_.push_back(Section{std::u16string(section), {}, true, Join({u"[", section, u"]"})});
@@ -188,7 +168,7 @@ void IniDocument::Set(std::u16string_view section, std::u16string_view key,
   // After the last non-blank line of the section, so blank separator lines
   // stay between sections.
   auto insertAt = target->lines.end();
-  while (insertAt != target->lines.begin() && Trim(std::prev(insertAt)->raw).empty()) {
+  while (insertAt != target->lines.begin() && TrimWhiteSpace(std::prev(insertAt)->raw).empty()) {
     --insertAt;
   }
   target->lines.insert(insertAt, std::move(composed));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/text_case.h"
+
 namespace mouse {
 
 namespace {
@@ -93,17 +95,11 @@ std::optional<std::vector<std::uint8_t>> ParseByteRecord(std::u16string_view tex
   return bytes;
 }
 
-bool IsIniSpace(char16_t c) {
-  return (c >= 0x09 && c <= 0x0D) || c == u' ' || c == 0x1A || c == 0x85 || c == 0xA0 ||
-         c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-         c == 0x205F || c == 0x3000;
-}
-
 std::u16string QuoteStringValue(std::u16string_view value) {
   std::u16string text(value);
   std::replace_if(
       text.begin(), text.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
-  const bool edgeSpace = !text.empty() && (IsIniSpace(text.front()) || IsIniSpace(text.back()));
+  const bool edgeSpace = !text.empty() && (IsWhiteSpace(text.front()) || IsWhiteSpace(text.back()));
   const bool looksQuoted = text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();
   if (edgeSpace || looksQuoted) {
     return u'"' + text + u'"';

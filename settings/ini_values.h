@@ -28,9 +28,6 @@ std::u16string FormatByteRecord(const void* data, std::size_t size);
 std::optional<std::vector<std::uint8_t>> ParseByteRecord(std::u16string_view text,
                                                          std::size_t size);
 
-// Whitespace as the initialisation-file reader trims it.
-bool IsIniSpace(char16_t c);
-
 // The text stored for a string value, so that reading it back yields the
 // string unchanged: line breaks (which the format cannot hold) become
 // spaces, and a value that starts or ends with white space or is wrapped in

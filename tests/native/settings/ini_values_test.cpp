@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/text_case.h"
 #include "settings/text_encoding.h"
 
 namespace mouse {
@@ -80,9 +81,7 @@ TEST(IniValues, StringsSurviveTheReadersTrimmingAndQuoteStripping) {
   for (const auto& value : values) {
     const std::u16string stored = QuoteStringValue(value);
     // The reader sees the stored text trimmed, then strips one pair of quotes.
-    std::u16string_view seen = stored;
-    while (!seen.empty() && IsIniSpace(seen.front())) seen.remove_prefix(1);
-    while (!seen.empty() && IsIniSpace(seen.back())) seen.remove_suffix(1);
+    const std::u16string_view seen = TrimWhiteSpace(stored);
     EXPECT_EQ(std::u16string(UnquoteStringValue(seen)), value) << ToUtf8(value);
   }
   EXPECT_EQ(QuoteStringValue(u"plain"), u"plain") << "ordinary text is stored as it is";
