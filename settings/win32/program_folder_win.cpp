@@ -9,10 +9,13 @@
 
 namespace mouse::win32 {
 
-std::filesystem::path ProgramFolder() {
+std::filesystem::path ProgramFolder() { return ModuleFolder(nullptr); }
+
+std::filesystem::path ModuleFolder(void* module) {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(static_cast<HMODULE>(module), path.data(),
+                                            static_cast<DWORD>(path.size()));
     if (length == 0) {
       return {};
     }

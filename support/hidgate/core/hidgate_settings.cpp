@@ -1,36 +1,11 @@
 #include "support/hidgate/core/hidgate_settings.h"
 
-#include "settings/ini_values.h"
+#include "settings/text_case.h"
 #include "support/vmouse/service/pipe_protocol.h"
 
 namespace mouse::hidgate {
 
 namespace {
-
-constexpr std::size_t kMaxPipeName = 200;
-
-std::u16string_view Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsIniSpace(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsIniSpace(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
-bool SameLetters(std::u16string_view text, std::u16string_view lower) {
-  if (text.size() != lower.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? text[i] + 32 : text[i];
-    if (c != lower[i]) {
-      return false;
-    }
-  }
-  return true;
-}
 
 int DigitValue(char16_t c, int base) {
   int value = 99;
@@ -44,16 +19,10 @@ int DigitValue(char16_t c, int base) {
   return value < base ? value : -1;
 }
 
-// A pipe name is one path component: no separators, not empty, short.
-bool IsPipeName(std::u16string_view name) {
-  return !name.empty() && name.size() <= kMaxPipeName &&
-         name.find_first_of(u"\\/:") == std::u16string_view::npos;
-}
-
 }  // namespace
 
 std::optional<std::uint32_t> ParseSettingNumber(std::u16string_view text, std::uint32_t max) {
-  text = Trimmed(text);
+  text = TrimWhiteSpace(text);
   int base = 10;
   if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
     base = 16;
@@ -80,11 +49,11 @@ HidgateSettings ParseHidgateSettings(const IniDocument& ini) {
   HidgateSettings settings;
   settings.PipeName = vmouse::kDefaultPipeName;
   const std::u16string backend = ini.GetString(u"hidgate", u"Backend");
-  if (SameLetters(Trimmed(backend), u"virtual")) {
+  if (EqualIgnoringCase(TrimWhiteSpace(backend), u"virtual")) {
     const std::u16string pipe = ini.GetString(u"virtual", u"Pipe");
-    const std::u16string_view name = Trimmed(pipe);
+    const std::u16string_view name = TrimWhiteSpace(pipe);
     if (!name.empty()) {
-      if (!IsPipeName(name)) {
+      if (!vmouse::IsPipeName(name)) {
         return settings;
       }
       settings.PipeName = name;
@@ -92,7 +61,7 @@ HidgateSettings ParseHidgateSettings(const IniDocument& ini) {
     settings.Kind = Backend::kVirtual;
     return settings;
   }
-  if (!SameLetters(Trimmed(backend), u"hid")) {
+  if (!EqualIgnoringCase(TrimWhiteSpace(backend), u"hid")) {
     return settings;
   }
   const auto vendor = ParseSettingNumber(ini.GetString(u"hid", u"VendorId"), 0xFFFF);

@@ -58,6 +58,11 @@ HandledRequest HandlePress(VirtualMouseService& service, std::string_view name) 
 
 }  // namespace
 
+bool IsPipeName(std::u16string_view name) {
+  return !name.empty() && name.size() <= 200 &&
+         name.find_first_of(u"\\/:") == std::u16string_view::npos;
+}
+
 std::string EncodeFrame(std::string_view payload) {
   std::string frame;
   frame.reserve(kFrameHeaderSize + payload.size());

@@ -30,6 +30,10 @@ namespace mouse::vmouse {
 // The pipe's name: \\.\pipe\ followed by this (or the name given).
 inline constexpr char16_t kDefaultPipeName[] = u"VirtualMouse";
 
+// A pipe name is one plain name: not empty, at most 200 characters, no
+// separators.
+bool IsPipeName(std::u16string_view name);
+
 inline constexpr std::size_t kFrameHeaderSize = 4;
 // Larger frames are refused: the connection is broken.
 inline constexpr std::size_t kMaxFrameSize = 64 * 1024;

@@ -1,0 +1,27 @@
+// Finding the mouse's feature interface among the HID interfaces present.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "support/hidgate/core/hid_matching.h"
+#include "support/hidgate/core/hidgate_settings.h"
+#include "support/vmouse/win32/pipe_io.h"
+
+namespace mouse::hidgate::win32 {
+
+struct FoundInterface {
+  vmouse::win32::UniqueHandle Handle;  // open for reading and writing, overlapped
+  HidInterfaceInfo Info;
+};
+
+// The first present interface that IsMouseInterface accepts; nothing when
+// the mouse is not attached.
+std::optional<FoundInterface> FindMouseInterface(const HidgateSettings& settings);
+
+// The class of all HID interfaces, for device-change notifications.
+GUID HidInterfaceClass();
+
+}  // namespace mouse::hidgate::win32
