@@ -1,10 +1,19 @@
 #include "support/vmouse/win32/pipe_client.h"
 
+#include <algorithm>
+
 namespace mouse::vmouse::win32 {
+
+namespace {
+
+constexpr ULONGLONG kBusyGraceMs = 1000;
+
+}  // namespace
 
 std::unique_ptr<PipeClient> PipeClient::Connect(std::u16string_view name, DWORD timeoutMs) {
   const std::wstring path = PipePath(name);
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  const ULONGLONG start = GetTickCount64();
+  const ULONGLONG deadline = start + timeoutMs;
   for (;;) {
     HANDLE pipe = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_FLAG_OVERLAPPED, nullptr);
@@ -12,16 +21,19 @@ std::unique_ptr<PipeClient> PipeClient::Connect(std::u16string_view name, DWORD 
       return std::unique_ptr<PipeClient>(new PipeClient(pipe));
     }
     const DWORD error = GetLastError();
+    // A busy pipe means the virtual mouse runs and is between two
+    // connections: that is worth a short wait whatever the time limit.
+    const ULONGLONG end =
+        error == ERROR_PIPE_BUSY ? std::max(deadline, start + kBusyGraceMs) : deadline;
     const ULONGLONG now = GetTickCount64();
-    if (now >= deadline) {
+    if (now >= end) {
       return nullptr;
     }
-    const DWORD left = static_cast<DWORD>(deadline - now);
+    const DWORD left = static_cast<DWORD>(end - now);
     if (error == ERROR_PIPE_BUSY) {
-      // Every instance is taken for a moment: wait for the next one.
-      WaitNamedPipeW(path.c_str(), left < 50 ? left : 50);
+      WaitNamedPipeW(path.c_str(), std::min<DWORD>(left, 50));
     } else {
-      Sleep(left < 20 ? left : 20);
+      Sleep(std::min<DWORD>(left, 20));
     }
   }
 }

@@ -41,6 +41,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     std::fprintf(stderr, "VirtualMouse: %s\n", error.c_str());
     return 2;
   }
+  // One virtual mouse per pipe name: a second one would share the flash.
+  const std::wstring instanceName =
+      L"Local\\VirtualMouse." + std::wstring(mouse::win32::Wide(options->PipeName));
+  HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, instanceName.c_str());
+  if (instanceMutex == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+    std::fprintf(stderr, "VirtualMouse: another virtual mouse already serves this pipe\n");
+    return 1;
+  }
   const std::filesystem::path flash =
       options->FlashPath.empty()
           ? mouse::win32::ProgramFolder() / L"VirtualMouse.flash"
@@ -84,5 +92,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   }
   server.Stop();
   service.SetChangeListener(nullptr);
+  CloseHandle(instanceMutex);
   return 0;
 }
