@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=(-i)
 [ "${1:-}" = "--check" ] && mode=(--dry-run --Werror)
-git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format "${mode[@]}"
+git ls-files -z --cached --others --exclude-standard -- '*.cpp' '*.h' | xargs -0 -r clang-format "${mode[@]}"

@@ -6,10 +6,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 jobs=$(nproc 2>/dev/null || echo 2)
-scripts/build.sh native win64
+scripts/build.sh native tsan win64
 
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$jobs" --timeout 300
+
+echo "== threaded parts under ThreadSanitizer"
+build/native-tsan/tests/worker_tests --gtest_brief=1
 
 echo "== windows tests (under Wine)"
 # Wine's registry, mouse settings and foreground window are shared within a

@@ -23,10 +23,14 @@ void SendToPlayer(HWND player, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND PlayerWindow(int mediaOption) {
   switch (static_cast<MediaPlayer>(mediaOption)) {
-    case MediaPlayer::ITunes: return FindWindowW(L"iTunes", L"iTunes");
-    case MediaPlayer::RealPlayer: return FindWindowW(L"GeminiWindowClass", nullptr);
-    case MediaPlayer::Winamp: return FindWindowW(L"Winamp v1.x", nullptr);
-    case MediaPlayer::WindowsMediaPlayer: break;
+    case MediaPlayer::ITunes:
+      return FindWindowW(L"iTunes", L"iTunes");
+    case MediaPlayer::RealPlayer:
+      return FindWindowW(L"GeminiWindowClass", nullptr);
+    case MediaPlayer::Winamp:
+      return FindWindowW(L"Winamp v1.x", nullptr);
+    case MediaPlayer::WindowsMediaPlayer:
+      break;
   }
   return nullptr;
 }
@@ -82,8 +86,8 @@ void StartProgram(const std::wstring& path) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     nullptr, &startup, &process)) {
+  if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
@@ -132,10 +136,10 @@ void StartMediaPlayer(int mediaOption) {
     case MediaPlayer::RealPlayer:
     case MediaPlayer::Winamp: {
       const bool real = static_cast<MediaPlayer>(mediaOption) == MediaPlayer::RealPlayer;
-      const auto command = MachineValue(
-          real ? L"SOFTWARE\\Classes\\Applications\\RealPlay.exe\\shell\\open\\command"
-               : L"SOFTWARE\\Classes\\Winamp.File\\shell\\open\\command",
-          u"");
+      const auto command =
+          MachineValue(real ? L"SOFTWARE\\Classes\\Applications\\RealPlay.exe\\shell\\open\\command"
+                            : L"SOFTWARE\\Classes\\Winamp.File\\shell\\open\\command",
+                       u"");
       if (command) {
         if (const auto path = PlayerProgramFromCommand(*command, real ? u"realplay" : u"winamp")) {
           StartProgram(std::wstring(Wide(*path)));

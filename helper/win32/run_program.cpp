@@ -1,6 +1,7 @@
 #include "helper/win32/run_program.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "settings/win32/wide.h"

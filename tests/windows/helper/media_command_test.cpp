@@ -1,11 +1,13 @@
 // Media commands to stand-ins for the players' windows, and program starts.
+#include "helper/win32/media_command.h"
+
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "helper/win32/media_command.h"
 #include "helper/win32/run_program.h"
 #include "recording_window.h"
 #include "settings/fixed_text.h"
@@ -129,11 +131,11 @@ TEST(RunAssignedProgram, StartsOnlyAButtonHoldingTheProgramFunction) {
   ProfileRecord profile;
   ResetProfileDefaults(profile, 0);
   profile.MacroKeyInfo[2].FunctionCode = 16;
-  SetFixedText(profile.MacroKeyInfo[2].ProgramPath, std::u16string(
-      reinterpret_cast<const char16_t*>(macroTool.wstring().c_str())));
+  SetFixedText(profile.MacroKeyInfo[2].ProgramPath,
+               std::u16string(reinterpret_cast<const char16_t*>(macroTool.wstring().c_str())));
   profile.MacroKeyInfo[5].FunctionCode = 17;
-  SetFixedText(profile.MacroKeyInfo[5].ProgramPath, std::u16string(
-      reinterpret_cast<const char16_t*>(programTool.wstring().c_str())));
+  SetFixedText(profile.MacroKeyInfo[5].ProgramPath,
+               std::u16string(reinterpret_cast<const char16_t*>(programTool.wstring().c_str())));
 
   RunAssignedProgram(3, profile);
   RunAssignedProgram(0, profile);

@@ -2,8 +2,8 @@
 
 namespace mouse::testing {
 
-RecordingWindow::RecordingWindow(const wchar_t* className, const wchar_t* title, DWORD style,
-                                 int x, int y, int width, int height, HWND parent) {
+RecordingWindow::RecordingWindow(const wchar_t* className, const wchar_t* title, DWORD style, int x,
+                                 int y, int width, int height, HWND parent) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (!GetClassInfoExW(GetModuleHandleW(nullptr), className, &windowClass)) {

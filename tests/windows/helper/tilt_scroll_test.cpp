@@ -1,11 +1,13 @@
 // Horizontal scrolling from the tilt wheel, over real windows under Wine.
+#include "helper/win32/tilt_scroll.h"
+
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "helper/win32/tilt_scroll.h"
 #include "recording_window.h"
 
 namespace mouse::win32 {
