@@ -1,5 +1,5 @@
 // The device code against the virtual mouse: a full apply of every profile
-// and a full read-back, as Helper runs them, leave the mouse's memory equal
+// and a full read-back, the tasks DeviceWorker runs, leave the mouse's memory equal
 // to the block and the block equal to the mouse; the mouse's buttons reach
 // the device code as posted notices and as changed state.
 #include <gtest/gtest.h>
@@ -9,11 +9,15 @@
 
 #include "device/button_map_report.h"
 #include "device/device_link.h"
+#include "device/device_tasks.h"
+#include "device/guarded_block.h"
 #include "device/macro_report.h"
 #include "device/profile_settings_report.h"
 #include "device/reports.h"
 #include "manual_clock.h"
+#include "recording_task_host.h"
 #include "settings/button_codes.h"
+#include "settings/coordination.h"
 #include "settings/fixed_text.h"
 #include "support/vmouse/firmware/firmware_reports.h"
 #include "support/vmouse/service/service_hid_link.h"
@@ -113,55 +117,10 @@ SettingsBlock CustomBlock() {
 
 class DeviceAgainstModelTest : public ::testing::Test {
  protected:
-  // The apply Helper runs when every flag of the block is set.
-  void ApplyAll(const SettingsBlock& block) {
-    EXPECT_TRUE(link.SendProfileSelect(block.CurrentProfile));
-    link.Wait(500);
-    for (int p = 0; p < kProfileCount; ++p) {
-      EXPECT_TRUE(link.SendProfileSettings(block, p)) << p;
-      link.Wait(500);
-    }
-    for (int p = 0; p < kProfileCount; ++p) {
-      EXPECT_TRUE(link.SendButtonMap(block, p)) << p;
-      link.Wait(500);
-    }
-    EXPECT_TRUE(link.SendOtg(block));
-    link.Wait(100);
-    for (int p = 0; p < kProfileCount; ++p) {
-      for (int b = 0; b < kButtonCount; ++b) {
-        EXPECT_TRUE(link.SendMacro(block, p, b)) << p << "/" << b;
-      }
-      link.Wait(200);
-    }
-  }
-
-  // The read-back Helper runs when the mouse is opened.
-  void ReadAll(SettingsBlock& block) {
-    DeviceInfo info;
-    EXPECT_TRUE(link.ReadDeviceInfo(info));
-    block.MouseType = info.mouseType;
-    link.Wait(500);
-    EXPECT_TRUE(link.ReadActiveProfile(block));
-    link.Wait(500);
-    for (int p = 0; p < kProfileCount; ++p) {
-      EXPECT_TRUE(link.ReadProfileSettings(block, p)) << p;
-      link.Wait(500);
-    }
-    for (int p = 0; p < kProfileCount; ++p) {
-      EXPECT_TRUE(link.ReadButtonMap(block, p)) << p;
-      link.Wait(500);
-    }
-    EXPECT_TRUE(link.ReadOtg(block));
-    link.Wait(500);
-    for (int p = 0; p < kProfileCount; ++p) {
-      for (int b = 0; b < kButtonCount; ++b) {
-        if (block.Profiles[p].MacroKeyInfo[b].FunctionCode == kMacro) {
-          EXPECT_TRUE(link.ReadMacro(block, p, b)) << p << "/" << b;
-        }
-      }
-      link.Wait(200);
-    }
-    EXPECT_TRUE(link.SendHostPresence(true));
+  // Helper's block and the tasks DeviceWorker runs on it.
+  SettingsBlock Block() const { return *guarded.Snapshot(); }
+  void SetBlock(const SettingsBlock& block) {
+    guarded.Modify([&](SettingsBlock& b) { b = block; });
   }
 
   TempFolder folder;
@@ -176,13 +135,25 @@ class DeviceAgainstModelTest : public ::testing::Test {
   std::atomic<int> abortFlag{0};
   CodePage1252 codePage;
   DeviceLink link{counting, clock, abortFlag, codePage};
+  GuardedBlock guarded;
+  mouse::testing::RecordingTaskHost host;
+  DeviceTasks tasks{link, guarded, host, nullptr};
 };
 
 TEST_F(DeviceAgainstModelTest, AFullApplyLeavesTheBlockInTheMousesMemory) {
   ASSERT_TRUE(hid.OpenFeatureDevice());
-  const SettingsBlock block = CustomBlock();
-  ApplyAll(block);
+  SettingsBlock block = CustomBlock();
+  MarkAllDirty(block);
+  SetBlock(block);
+  tasks.Run(kTaskApplyChanges, 1);  // and the tuning table
   EXPECT_GT(counting.busyAnswers, 0) << "the mouse takes its time: some polls see it busy";
+  EXPECT_EQ(host.ToOption(), std::vector<unsigned>{kMsgApplyDone});
+  const CommandRecord last = service.Snapshot().Commands.back();
+  EXPECT_EQ(last.Text, "table chunk 3/3");
+  EXPECT_TRUE(last.Accepted);
+  for (const CommandRecord& command : service.Snapshot().Commands) {
+    EXPECT_TRUE(command.Accepted) << command.Text;
+  }
 
   const FirmwareMemory memory = service.Snapshot().Memory;
   EXPECT_EQ(memory.ActiveProfile, 3);
@@ -207,14 +178,22 @@ TEST_F(DeviceAgainstModelTest, AFullApplyLeavesTheBlockInTheMousesMemory) {
 
 TEST_F(DeviceAgainstModelTest, AFullReadBackGivesTheBlockThatWasApplied) {
   ASSERT_TRUE(hid.OpenFeatureDevice());
-  const SettingsBlock applied = CustomBlock();
-  ApplyAll(applied);
+  SettingsBlock applied = CustomBlock();
+  MarkAllDirty(applied);
+  SetBlock(applied);
+  tasks.Run(kTaskApplyChanges, 0);
 
-  SettingsBlock read{};
-  InitBlock(read);
-  ResetAllDefaults(read);
-  ReadAll(read);
-  EXPECT_EQ(service.Snapshot().Memory.HostPresent, 1);
+  SettingsBlock defaults{};
+  InitBlock(defaults);
+  ResetAllDefaults(defaults);
+  SetBlock(defaults);
+  host.toOption.clear();
+  tasks.Run(kTaskReadAll, 0);
+  const SettingsBlock read = Block();
+  EXPECT_EQ(service.Snapshot().Memory.HostPresent, 1) << "Helper has taken over the mouse";
+  EXPECT_EQ(host.saved.size(), 1u) << "a complete read-back is saved";
+  EXPECT_EQ(host.ToOption(), std::vector<unsigned>{kMsgReadBackDone});
+  EXPECT_EQ(host.firmwareVersions, std::vector<int>{FirmwareOptions{}.FirmwareVersion});
   EXPECT_EQ(read.MouseType, FirmwareOptions{}.MouseType);
   EXPECT_EQ(read.CurrentProfile, 3);
   EXPECT_EQ(read.Profiles[3].OTGSpeed, 23);
