@@ -11,10 +11,9 @@ extern "C" {
 #include "settings/win32/wide.h"
 #include "support/hidgate/core/hid_matching.h"
 #include "support/hidgate/win32/hid_device_search.h"
+#include "support/vmouse/win32/pipe_io.h"
 
 namespace mouse::hidgate::win32 {
-
-using vmouse::win32::UniqueHandle;
 
 namespace {
 
@@ -66,7 +65,7 @@ bool HidBackend::OpenFeatureDevice() {
   featureLength_ = found->Info.FeatureReportLength;
   const std::size_t inputLength = found->Info.InputReportLength;
   if (inputLength >= 5) {
-    HANDLE device = device_.Get();
+    HANDLE device = device_.get();
     reader_.Start(
         [this, device, inputLength](HANDLE stop) { ReadNotices(stop, device, inputLength); });
   }
@@ -76,30 +75,30 @@ bool HidBackend::OpenFeatureDevice() {
 void HidBackend::CloseFeatureDevice() {
   reader_.Stop();
   std::lock_guard lock(deviceMutex_);
-  device_.Reset();
+  device_.reset();
   featureLength_ = 0;
 }
 
 bool HidBackend::SetFeature(const std::uint8_t* report, std::size_t length) {
   std::lock_guard lock(deviceMutex_);
-  if (!device_.Valid()) {
+  if (!device_) {
     return false;
   }
   std::optional<std::vector<std::uint8_t>> buffer =
       PaddedFeatureBuffer(report, length, featureLength_);
-  return buffer && HidD_SetFeature(device_.Get(), buffer->data(),
+  return buffer && HidD_SetFeature(device_.get(), buffer->data(),
                                    static_cast<ULONG>(buffer->size())) != FALSE;
 }
 
 bool HidBackend::GetFeature(std::uint8_t* report, std::size_t length) {
   std::lock_guard lock(deviceMutex_);
-  if (!device_.Valid()) {
+  if (!device_) {
     return false;
   }
   std::optional<std::vector<std::uint8_t>> buffer =
       PaddedFeatureBuffer(report, report != nullptr ? 1 : 0, featureLength_);
   if (!buffer || length > buffer->size() ||
-      !HidD_GetFeature(device_.Get(), buffer->data(), static_cast<ULONG>(buffer->size()))) {
+      !HidD_GetFeature(device_.get(), buffer->data(), static_cast<ULONG>(buffer->size()))) {
     return false;
   }
   std::copy_n(buffer->begin(), length, report);
@@ -108,10 +107,10 @@ bool HidBackend::GetFeature(std::uint8_t* report, std::size_t length) {
 
 void HidBackend::ReadNotices(HANDLE stop, HANDLE device, std::size_t inputLength) {
   std::vector<std::uint8_t> buffer(inputLength);
-  UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  framework::KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   for (;;) {
     OVERLAPPED overlapped{};
-    overlapped.hEvent = event.Get();
+    overlapped.hEvent = event.get();
     const BOOL started =
         ReadFile(device, buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &overlapped);
     const std::optional<DWORD> read =

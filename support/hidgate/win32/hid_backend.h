@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "device/hid_link.h"
+#include "framework/handles.h"
 #include "support/hidgate/core/hidgate_settings.h"
 #include "support/hidgate/win32/monitor_thread.h"
 
@@ -40,7 +41,7 @@ class HidBackend final : public HidLink {
   const HidgateSettings settings_;
 
   std::mutex deviceMutex_;
-  vmouse::win32::UniqueHandle device_;
+  framework::FileHandle device_;
   std::size_t featureLength_ = 0;
   MonitorThread reader_;
 

@@ -12,8 +12,6 @@ extern "C" {
 
 namespace mouse::hidgate::win32 {
 
-using vmouse::win32::UniqueHandle;
-
 namespace {
 
 // The information the HID stack gives for an open interface.
@@ -80,13 +78,13 @@ std::optional<FoundInterface> FindMouseInterface(const HidgateSettings& settings
     if (ids && (ids->VendorId != settings.VendorId || ids->ProductId != settings.ProductId)) {
       continue;
     }
-    UniqueHandle device(CreateFileW(path->c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_OVERLAPPED, nullptr));
-    if (!device.Valid()) {
+    framework::FileHandle device(CreateFileW(path->c_str(), GENERIC_READ | GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
+    if (!device) {
       continue;
     }
-    const std::optional<HidInterfaceInfo> info = Describe(device.Get());
+    const std::optional<HidInterfaceInfo> info = Describe(device.get());
     if (info && IsMouseInterface(settings, *info)) {
       found = FoundInterface{std::move(device), *info};
     }

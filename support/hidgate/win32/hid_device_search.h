@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "framework/handles.h"
 #include "support/hidgate/core/hid_matching.h"
 #include "support/hidgate/core/hidgate_settings.h"
-#include "support/vmouse/win32/pipe_io.h"
 
 namespace mouse::hidgate::win32 {
 
 struct FoundInterface {
-  vmouse::win32::UniqueHandle Handle;  // open for reading and writing, overlapped
+  framework::FileHandle Handle;  // open for reading and writing, overlapped
   HidInterfaceInfo Info;
 };
 

@@ -5,21 +5,21 @@ namespace mouse::hidgate::win32 {
 bool MonitorThread::Start(std::function<void(HANDLE stop)> body) {
   Stop();
   body_ = std::move(body);
-  stop_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!stop_.Valid()) {
+  stop_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!stop_) {
     return false;
   }
-  thread_.Reset(CreateThread(nullptr, 0, &MonitorThread::Entry, this, 0, nullptr));
-  return thread_.Valid();
+  thread_.reset(CreateThread(nullptr, 0, &MonitorThread::Entry, this, 0, nullptr));
+  return static_cast<bool>(thread_);
 }
 
 void MonitorThread::Stop() {
-  if (thread_.Valid()) {
-    SetEvent(stop_.Get());
-    WaitForSingleObject(thread_.Get(), INFINITE);
-    thread_.Reset();
+  if (thread_) {
+    SetEvent(stop_.get());
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
   }
-  stop_.Reset();
+  stop_.reset();
 }
 
 DWORD WINAPI MonitorThread::Entry(void* self) {
@@ -27,7 +27,7 @@ DWORD WINAPI MonitorThread::Entry(void* self) {
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                      reinterpret_cast<LPCWSTR>(&MonitorThread::Entry), &library);
   auto* thread = static_cast<MonitorThread*>(self);
-  thread->body_(thread->stop_.Get());
+  thread->body_(thread->stop_.get());
   if (library != nullptr) {
     FreeLibraryAndExitThread(library, 0);
   }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "support/vmouse/win32/pipe_io.h"
+#include "framework/handles.h"
 
 namespace mouse::hidgate::win32 {
 
@@ -45,8 +45,8 @@ class MonitorThread {
   static DWORD WINAPI Entry(void* self);
 
   std::function<void(HANDLE)> body_;
-  vmouse::win32::UniqueHandle stop_;
-  vmouse::win32::UniqueHandle thread_;
+  framework::KernelHandle stop_;
+  framework::KernelHandle thread_;
 };
 
 }  // namespace mouse::hidgate::win32

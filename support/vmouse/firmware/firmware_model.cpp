@@ -1,6 +1,7 @@
 #include "support/vmouse/firmware/firmware_model.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <variant>
 
@@ -78,6 +79,13 @@ std::vector<MouseNotice> FirmwareModel::Press(const MouseButton& button) {
   if (!(memory_ == before)) {
     Changed();
   }
+  std::string text = "pressed " + MouseButtonName(button);
+  for (const MouseNotice& notice : notices) {
+    char sent[24];
+    std::snprintf(sent, sizeof sent, " %04X:%04X", notice.Type, notice.Value);
+    text += sent;
+  }
+  Log(std::move(text), true);
   return notices;
 }
 

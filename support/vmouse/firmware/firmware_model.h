@@ -42,7 +42,8 @@ struct FirmwareOptions {
   std::uint8_t MouseType = 0x02;
 };
 
-// One command as the mouse received it, for the live view.
+// One command as the mouse received it, or one press of its buttons with
+// the notices it sent ("pressed profile 3000:0002"), for the live view.
 struct CommandRecord {
   std::int64_t TimeMs;
   std::string Text;
@@ -70,7 +71,7 @@ class FirmwareModel {
   const FirmwareOptions& Options() const { return options_; }
   // Grows whenever the memory changes, so a holder knows when to save.
   std::uint64_t Revision() const { return revision_; }
-  // The last commands, oldest first.
+  // The last commands and presses, oldest first.
   const std::deque<CommandRecord>& RecentCommands() const { return log_; }
   std::uint8_t Status() const;
 

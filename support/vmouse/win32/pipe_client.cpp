@@ -39,10 +39,10 @@ std::unique_ptr<PipeClient> PipeClient::Connect(std::u16string_view name, DWORD 
 }
 
 std::optional<PipeResponse> PipeClient::Transact(std::string_view request, DWORD timeoutMs) {
-  if (!WriteFrame(pipe_.Get(), request, nullptr, timeoutMs)) {
+  if (!WriteFrame(pipe_.get(), request, nullptr, timeoutMs)) {
     return std::nullopt;
   }
-  const std::optional<std::string> answer = ReadFrame(pipe_.Get(), nullptr, timeoutMs);
+  const std::optional<std::string> answer = ReadFrame(pipe_.get(), nullptr, timeoutMs);
   if (!answer) {
     return std::nullopt;
   }
@@ -50,7 +50,7 @@ std::optional<PipeResponse> PipeClient::Transact(std::string_view request, DWORD
 }
 
 std::optional<std::string> PipeClient::Next(HANDLE stop, DWORD timeoutMs) {
-  return ReadFrame(pipe_.Get(), stop, timeoutMs);
+  return ReadFrame(pipe_.get(), stop, timeoutMs);
 }
 
 }  // namespace mouse::vmouse::win32

@@ -26,11 +26,11 @@ class PipeClient {
   // The next frame (an event after subscribing).
   std::optional<std::string> Next(HANDLE stop, DWORD timeoutMs = INFINITE);
 
-  HANDLE Handle() const { return pipe_.Get(); }
+  HANDLE Handle() const { return pipe_.get(); }
 
  private:
   explicit PipeClient(HANDLE pipe) : pipe_(pipe) {}
-  UniqueHandle pipe_;
+  framework::FileHandle pipe_;
 };
 
 }  // namespace mouse::vmouse::win32

@@ -19,10 +19,10 @@ ULONGLONG DeadlineAfter(DWORD timeoutMs) {
 }
 
 bool ReadExactly(HANDLE pipe, char* data, std::size_t size, HANDLE stop, ULONGLONG deadline) {
-  UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  framework::KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   while (size > 0) {
     OVERLAPPED overlapped{};
-    overlapped.hEvent = event.Get();
+    overlapped.hEvent = event.get();
     const BOOL started = ReadFile(pipe, data, static_cast<DWORD>(size), nullptr, &overlapped);
     const std::optional<DWORD> moved =
         FinishOverlapped(pipe, overlapped, started, stop, Remaining(deadline));
@@ -82,9 +82,9 @@ std::optional<std::string> ReadFrame(HANDLE pipe, HANDLE stop, DWORD timeoutMs) 
 
 bool WriteFrame(HANDLE pipe, std::string_view payload, HANDLE stop, DWORD timeoutMs) {
   const std::string frame = EncodeFrame(payload);
-  UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  framework::KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   OVERLAPPED overlapped{};
-  overlapped.hEvent = event.Get();
+  overlapped.hEvent = event.get();
   const BOOL started =
       WriteFile(pipe, frame.data(), static_cast<DWORD>(frame.size()), nullptr, &overlapped);
   const std::optional<DWORD> moved = FinishOverlapped(pipe, overlapped, started, stop, timeoutMs);

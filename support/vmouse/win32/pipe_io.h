@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/handles.h"
+
 namespace mouse::vmouse::win32 {
 
 // \\.\pipe\<name>
@@ -18,40 +20,6 @@ std::wstring PipePath(std::u16string_view name);
 // frame is too large, `stop` was signalled or `timeoutMs` passed.
 std::optional<std::string> ReadFrame(HANDLE pipe, HANDLE stop, DWORD timeoutMs = INFINITE);
 bool WriteFrame(HANDLE pipe, std::string_view payload, HANDLE stop, DWORD timeoutMs = 5000);
-
-// A handle that closes itself.
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) {
-      Reset(other.Release());
-    }
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Release() {
-    HANDLE handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-  void Reset(HANDLE handle = nullptr) {
-    if (Valid()) {
-      CloseHandle(handle_);
-    }
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
-};
 
 // An overlapped operation on `pipe` that was started and may be pending:
 // waits for it (or `stop`, or the time limit) and gives the bytes moved;

@@ -21,18 +21,18 @@ class EventQueue {
       std::lock_guard lock(mutex_);
       events_.push_back(event);
     }
-    SetEvent(signal_.Get());
+    SetEvent(signal_.get());
   }
   std::deque<MouseEvent> TakeAll() {
     std::lock_guard lock(mutex_);
     return std::exchange(events_, {});
   }
-  HANDLE Signal() const { return signal_.Get(); }
+  HANDLE Signal() const { return signal_.get(); }
 
  private:
   std::mutex mutex_;
   std::deque<MouseEvent> events_;
-  UniqueHandle signal_;
+  framework::KernelHandle signal_;
 };
 
 }  // namespace
@@ -54,8 +54,8 @@ HANDLE PipeServer::CreateInstance(bool first) const {
 }
 
 bool PipeServer::Start() {
-  UniqueHandle first(CreateInstance(true));
-  if (!first.Valid()) {
+  framework::FileHandle first(CreateInstance(true));
+  if (!first) {
     return false;
   }
   acceptor_ =
@@ -64,7 +64,7 @@ bool PipeServer::Start() {
 }
 
 void PipeServer::Stop() {
-  SetEvent(stop_.Get());
+  SetEvent(stop_.get());
   if (acceptor_.joinable()) {
     acceptor_.join();
   }
@@ -89,29 +89,29 @@ void PipeServer::ReapFinished() {
   }
 }
 
-void PipeServer::AcceptLoop(UniqueHandle pipe) {
-  UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  while (pipe.Valid()) {
+void PipeServer::AcceptLoop(framework::FileHandle pipe) {
+  framework::KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  while (pipe) {
     OVERLAPPED overlapped{};
-    overlapped.hEvent = event.Get();
-    bool connected = ConnectNamedPipe(pipe.Get(), &overlapped) != FALSE;
+    overlapped.hEvent = event.get();
+    bool connected = ConnectNamedPipe(pipe.get(), &overlapped) != FALSE;
     if (!connected) {
       const DWORD error = GetLastError();
       if (error == ERROR_PIPE_CONNECTED) {
         connected = true;
       } else if (error == ERROR_IO_PENDING) {
         connected =
-            FinishOverlapped(pipe.Get(), overlapped, FALSE, stop_.Get(), INFINITE).has_value();
+            FinishOverlapped(pipe.get(), overlapped, FALSE, stop_.get(), INFINITE).has_value();
       }
     }
-    if (WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(stop_.get(), 0) == WAIT_OBJECT_0) {
       return;
     }
     if (connected) {
       ReapFinished();
       auto connection = std::make_unique<Connection>();
       Connection* self = connection.get();
-      HANDLE client = pipe.Release();
+      HANDLE client = pipe.release();
       connection->Thread = std::thread([this, self, client] {
         Serve(client);
         DisconnectNamedPipe(client);
@@ -121,13 +121,13 @@ void PipeServer::AcceptLoop(UniqueHandle pipe) {
       std::lock_guard lock(mutex_);
       connections_.push_back(std::move(connection));
     }
-    pipe.Reset(CreateInstance(false));
+    pipe.reset(CreateInstance(false));
   }
 }
 
 void PipeServer::Serve(HANDLE pipe) {
   for (;;) {
-    const std::optional<std::string> request = ReadFrame(pipe, stop_.Get());
+    const std::optional<std::string> request = ReadFrame(pipe, stop_.get());
     if (!request) {
       return;
     }
@@ -136,12 +136,12 @@ void PipeServer::Serve(HANDLE pipe) {
       case HandledRequest::Then::kDisconnect:
         return;
       case HandledRequest::Then::kReply:
-        if (!WriteFrame(pipe, handled.Response, stop_.Get())) {
+        if (!WriteFrame(pipe, handled.Response, stop_.get())) {
           return;
         }
         break;
       case HandledRequest::Then::kReplyQuit:
-        if (WriteFrame(pipe, handled.Response, stop_.Get())) {
+        if (WriteFrame(pipe, handled.Response, stop_.get())) {
           AwaitClientClose(pipe, 1000);
         }
         if (onQuit_) {
@@ -156,27 +156,27 @@ void PipeServer::Serve(HANDLE pipe) {
 }
 
 void PipeServer::AwaitClientClose(HANDLE pipe, DWORD timeoutMs) {
-  UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  framework::KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   OVERLAPPED overlapped{};
-  overlapped.hEvent = event.Get();
+  overlapped.hEvent = event.get();
   char ignored = 0;
   const BOOL started = ReadFile(pipe, &ignored, 1, nullptr, &overlapped);
-  FinishOverlapped(pipe, overlapped, started, stop_.Get(), timeoutMs);
+  FinishOverlapped(pipe, overlapped, started, stop_.get(), timeoutMs);
 }
 
 void PipeServer::StreamEvents(HANDLE pipe) {
   EventQueue queue;
   const int id = service_.Subscribe([&queue](const MouseEvent& event) { queue.Push(event); });
   // A subscriber sends nothing more: a read that completes means it closed.
-  UniqueHandle readEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  framework::KernelHandle readEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   OVERLAPPED overlapped{};
-  overlapped.hEvent = readEvent.Get();
+  overlapped.hEvent = readEvent.get();
   char ignored = 0;
   bool reading = false;
-  if (WriteFrame(pipe, StateResponse(service_.Plugged()), stop_.Get())) {
+  if (WriteFrame(pipe, StateResponse(service_.Plugged()), stop_.get())) {
     const BOOL started = ReadFile(pipe, &ignored, 1, nullptr, &overlapped);
     reading = started || GetLastError() == ERROR_IO_PENDING;
-    HANDLE waits[3] = {queue.Signal(), readEvent.Get(), stop_.Get()};
+    HANDLE waits[3] = {queue.Signal(), readEvent.get(), stop_.get()};
     while (reading) {
       const DWORD woke = WaitForMultipleObjects(3, waits, FALSE, INFINITE);
       if (woke != WAIT_OBJECT_0) {
@@ -184,7 +184,7 @@ void PipeServer::StreamEvents(HANDLE pipe) {
       }
       bool written = true;
       for (const MouseEvent& event : queue.TakeAll()) {
-        written = written && WriteFrame(pipe, EncodeEvent(event), stop_.Get());
+        written = written && WriteFrame(pipe, EncodeEvent(event), stop_.get());
       }
       if (!written) {
         break;

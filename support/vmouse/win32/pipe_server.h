@@ -38,7 +38,7 @@ class PipeServer {
     std::atomic<bool> Done{false};
   };
 
-  void AcceptLoop(UniqueHandle first);
+  void AcceptLoop(framework::FileHandle first);
   void Serve(HANDLE pipe);
   void StreamEvents(HANDLE pipe);
   // Waits up to `timeoutMs` for the client to close its end.
@@ -49,7 +49,7 @@ class PipeServer {
   VirtualMouseService& service_;
   std::wstring path_;
   std::function<void()> onQuit_;
-  UniqueHandle stop_;
+  framework::KernelHandle stop_;
   std::thread acceptor_;
   std::mutex mutex_;
   std::list<std::unique_ptr<Connection>> connections_;

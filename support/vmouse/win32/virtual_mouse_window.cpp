@@ -1,7 +1,5 @@
 #include "support/vmouse/win32/virtual_mouse_window.h"
 
-#include <string>
-
 #include "settings/text_encoding.h"
 #include "settings/win32/wide.h"
 #include "support/vmouse/service/live_view.h"
@@ -16,24 +14,25 @@ constexpr UINT kRefreshMessage = WM_APP + 1;
 constexpr int kPlugId = 100;
 constexpr int kFirstButtonId = 200;
 
+// Layout: the plug, a grid of buttons, the state line, the command list.
 constexpr int kMargin = 10;
+constexpr int kGap = 6;
 constexpr int kButtonWidth = 118;
 constexpr int kButtonHeight = 26;
 constexpr int kColumns = 6;
-constexpr int kWindowWidth = kMargin * 2 + kColumns * (kButtonWidth + 6);
+constexpr int kLineHeight = 22;
+constexpr int kListHeight = 150;
+constexpr int kClientWidth = 2 * kMargin + kColumns * kButtonWidth + (kColumns - 1) * kGap;
+
+int Rows(std::size_t buttons) { return static_cast<int>((buttons + kColumns - 1) / kColumns); }
+
+int ClientHeight(std::size_t buttons) {
+  return kMargin + kLineHeight + kMargin + Rows(buttons) * (kButtonHeight + kGap) + kMargin +
+         kLineHeight + kMargin + kListHeight + kMargin;
+}
 
 std::wstring WideText(std::string_view utf8) {
   return std::wstring(mouse::win32::Wide(FromUtf8(utf8)));
-}
-
-HWND Control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD style, int x, int y,
-             int width, int height, int id) {
-  HWND control =
-      CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               TRUE);
-  return control;
 }
 
 }  // namespace
@@ -41,62 +40,62 @@ HWND Control(HWND parent, const wchar_t* type, const std::wstring& text, DWORD s
 VirtualMouseWindow::VirtualMouseWindow(VirtualMouseService& service, const Clock& clock)
     : service_(service), clock_(clock), buttons_(AllMouseButtons()) {}
 
-VirtualMouseWindow::~VirtualMouseWindow() {
-  if (window_ != nullptr) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+bool VirtualMouseWindow::CreateMain(const std::wstring& title) {
+  if (!framework::RegisterWindowClass({.name = kWindowClass,
+                                       .cursor = LoadCursorW(nullptr, IDC_ARROW),
+                                       .background = GetSysColorBrush(COLOR_BTNFACE)})) {
+    return false;
   }
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT frame{0, 0, kClientWidth, ClientHeight(buttons_.size())};
+  AdjustWindowRect(&frame, style, FALSE);
+  return Create({.className = kWindowClass,
+                 .title = title.c_str(),
+                 .style = style,
+                 .x = CW_USEDEFAULT,
+                 .y = CW_USEDEFAULT,
+                 .width = frame.right - frame.left,
+                 .height = frame.bottom - frame.top});
 }
 
-bool VirtualMouseWindow::Create(HINSTANCE instance, const std::wstring& title) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = &VirtualMouseWindow::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  if (RegisterClassW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    return false;
+HWND VirtualMouseWindow::AddControl(const wchar_t* type, const std::wstring& text, DWORD style,
+                                    RECT place, int id) {
+  HWND control =
+      CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                      place.right - place.left, place.bottom - place.top, hwnd(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return control;
+}
+
+bool VirtualMouseWindow::OnCreate(const CREATESTRUCTW&) {
+  handle_ = hwnd();
+  int y = kMargin;
+  plug_ = AddControl(L"BUTTON", L"Plugged in", BS_AUTOCHECKBOX,
+                     {kMargin, y, kMargin + 160, y + kLineHeight}, kPlugId);
+  y += kLineHeight + kMargin;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const int x = kMargin + static_cast<int>(i % kColumns) * (kButtonWidth + kGap);
+    const int top = y + static_cast<int>(i / kColumns) * (kButtonHeight + kGap);
+    AddControl(L"BUTTON", WideText(MouseButtonName(buttons_[i])), BS_PUSHBUTTON,
+               {x, top, x + kButtonWidth, top + kButtonHeight},
+               kFirstButtonId + static_cast<int>(i));
   }
-  const int rows = static_cast<int>((buttons_.size() + kColumns - 1) / kColumns);
-  const int height = kMargin * 4 + 24 + 22 + rows * (kButtonHeight + 6) + 160;
-  RECT frame{0, 0, kWindowWidth, height};
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  AdjustWindowRect(&frame, style, FALSE);
-  window_ = CreateWindowExW(0, kWindowClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance, this);
-  if (window_ == nullptr) {
-    return false;
-  }
-  CreateControls();
+  y += Rows(buttons_.size()) * (kButtonHeight + kGap) + kMargin;
+  const int right = kClientWidth - kMargin;
+  state_ = AddControl(L"STATIC", L"", SS_LEFT, {kMargin, y, right, y + kLineHeight}, 0);
+  y += kLineHeight + kMargin;
+  commands_ = AddControl(L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                         {kMargin, y, right, y + kListHeight}, 0);
   Refresh();
   return true;
 }
 
-void VirtualMouseWindow::CreateControls() {
-  int y = kMargin;
-  plug_ = Control(window_, L"BUTTON", L"Plugged in", BS_AUTOCHECKBOX, kMargin, y, 160, 24, kPlugId);
-  y += 24 + kMargin;
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const int column = static_cast<int>(i % kColumns);
-    const int row = static_cast<int>(i / kColumns);
-    Control(window_, L"BUTTON", WideText(MouseButtonName(buttons_[i])), BS_PUSHBUTTON,
-            kMargin + column * (kButtonWidth + 6), y + row * (kButtonHeight + 6), kButtonWidth,
-            kButtonHeight, kFirstButtonId + static_cast<int>(i));
-  }
-  const int rows = static_cast<int>((buttons_.size() + kColumns - 1) / kColumns);
-  y += rows * (kButtonHeight + 6) + kMargin;
-  const int width = kWindowWidth - 2 * kMargin;
-  state_ = Control(window_, L"STATIC", L"", SS_LEFT, kMargin, y, width, 22, 0);
-  y += 22 + kMargin;
-  commands_ = Control(window_, L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                      kMargin, y, width, 150, 0);
-}
-
 void VirtualMouseWindow::RequestRefresh() {
-  if (!refreshPending_.exchange(true) && window_ != nullptr) {
-    PostMessageW(window_, kRefreshMessage, 0, 0);
+  const HWND window = handle_;
+  if (window != nullptr && !refreshPending_.exchange(true)) {
+    PostMessageW(window, kRefreshMessage, 0, 0);
   }
 }
 
@@ -114,49 +113,34 @@ void VirtualMouseWindow::Refresh() {
   InvalidateRect(commands_, nullptr, TRUE);
 }
 
-void VirtualMouseWindow::OnCommand(int id) {
+bool VirtualMouseWindow::OnCommand(WORD id, WORD code, HWND) {
+  if (code != BN_CLICKED) {
+    return false;
+  }
   if (id == kPlugId) {
     service_.SetPlugged(SendMessageW(plug_, BM_GETCHECK, 0, 0) == BST_CHECKED);
-    return;
+    return true;
   }
   const int index = id - kFirstButtonId;
-  if (index >= 0 && index < static_cast<int>(buttons_.size())) {
-    service_.Press(buttons_[static_cast<std::size_t>(index)]);
+  if (index < 0 || index >= static_cast<int>(buttons_.size())) {
+    return false;
   }
+  service_.Press(buttons_[static_cast<std::size_t>(index)]);
+  return true;
 }
 
-LRESULT CALLBACK VirtualMouseWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    auto* created = static_cast<VirtualMouseWindow*>(create->lpCreateParams);
-    created->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<VirtualMouseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->Handle(window, message, wParam, lParam);
-}
-
-LRESULT VirtualMouseWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT VirtualMouseWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) {
-        OnCommand(LOWORD(wParam));
-      }
-      return 0;
     case kRefreshMessage:
       Refresh();
       return 0;
     case WM_DESTROY:
-      window_ = nullptr;
-      PostQuitMessage(0);
-      return 0;
+      handle_ = nullptr;
+      break;
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      break;
   }
+  return Window::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace mouse::vmouse::win32

@@ -275,6 +275,7 @@ TEST_F(FirmwareModelTest, RevisionGrowsWithEveryChangeAndTheLogKeepsTheLastComma
   EXPECT_EQ(model.Revision(), afterSelect);
   model.Press({ButtonKind::kProfile});
   EXPECT_GT(model.Revision(), afterSelect);
+  EXPECT_EQ(model.RecentCommands().back().Text, "pressed profile 3000:0003");
 
   for (int i = 0; i < 10; ++i) {
     ASSERT_TRUE(Send(Hex("05 03 02")));

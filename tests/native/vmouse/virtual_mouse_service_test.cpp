@@ -113,7 +113,10 @@ TEST_F(ServiceTest, TheChangeListenerHearsCommandsPressesAndThePlug) {
   ASSERT_TRUE(service.Press({ButtonKind::kTiltLeft}));
   service.SetPlugged(false);
   EXPECT_EQ(changes, 3);
-  EXPECT_EQ(service.Snapshot().Commands.back().Text, "read settings P1");
+  const auto commands = service.Snapshot().Commands;
+  ASSERT_EQ(commands.size(), 2u);
+  EXPECT_EQ(commands[0].Text, "read settings P1");
+  EXPECT_EQ(commands[1].Text, "pressed tilt-left 1000:00FF");
 }
 
 }  // namespace
