@@ -25,7 +25,7 @@ for target in "${targets[@]}"; do
       ;;
     tsan)
       configure build/native-tsan -DMOUSE_SANITIZERS=thread
-      cmake --build build/native-tsan -j "$jobs" --target worker_tests
+      cmake --build build/native-tsan -j "$jobs" --target worker_tests vmouse_tests
       ;;
     win64)
       configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake

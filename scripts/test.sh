@@ -13,6 +13,7 @@ ctest --test-dir build/native --output-on-failure -j "$jobs" --timeout 300
 
 echo "== threaded parts under ThreadSanitizer"
 build/native-tsan/tests/worker_tests --gtest_brief=1
+build/native-tsan/tests/vmouse_tests --gtest_brief=1 --gtest_filter='ServiceThreads.*'
 
 echo "== windows tests (under Wine)"
 # Wine's registry, mouse settings and foreground window are shared within a

@@ -29,6 +29,16 @@ std::optional<int> Milliseconds(std::u16string_view text) {
   return value <= 60000 ? std::optional<int>(value) : std::nullopt;
 }
 
+// The value of --pipe: a plain pipe name, or an error.
+bool TakePipeName(const std::u16string& value, std::u16string& name, std::string& error) {
+  if (!IsPipeName(value)) {
+    error = "not a pipe name: " + ToUtf8(value);
+    return false;
+  }
+  name = value;
+  return true;
+}
+
 struct NamedOp {
   std::u16string_view Name;
   PipeOp Op;
@@ -45,11 +55,9 @@ std::optional<VirtualMouseOptions> ParseVirtualMouseArgs(const std::vector<std::
   VirtualMouseOptions options;
   for (const std::u16string& arg : args) {
     if (const auto pipe = OptionValue(arg, u"pipe")) {
-      if (!IsPipeName(*pipe)) {
-        error = "not a pipe name: " + ToUtf8(*pipe);
+      if (!TakePipeName(*pipe, options.PipeName, error)) {
         return std::nullopt;
       }
-      options.PipeName = *pipe;
     } else if (const auto busy = OptionValue(arg, u"busy")) {
       options.BusyMs = Milliseconds(*busy);
       if (!options.BusyMs) {
@@ -78,11 +86,9 @@ std::optional<CtlCommand> ParseCtlArgs(const std::vector<std::u16string>& args,
   std::vector<std::u16string> words;
   for (const std::u16string& arg : args) {
     if (const auto pipe = OptionValue(arg, u"pipe")) {
-      if (!IsPipeName(*pipe)) {
-        error = "not a pipe name: " + ToUtf8(*pipe);
+      if (!TakePipeName(*pipe, command.PipeName, error)) {
         return std::nullopt;
       }
-      command.PipeName = *pipe;
     } else if (const auto wait = OptionValue(arg, u"wait")) {
       const auto ms = Milliseconds(*wait);
       if (!ms) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "device/notices.h"
 #include "manual_clock.h"
 #include "report_bytes.h"
@@ -117,6 +120,54 @@ TEST_F(ServiceTest, TheChangeListenerHearsCommandsPressesAndThePlug) {
   ASSERT_EQ(commands.size(), 2u);
   EXPECT_EQ(commands[0].Text, "read settings P1");
   EXPECT_EQ(commands[1].Text, "pressed tilt-left 1000:00FF");
+}
+
+// The pipe server calls the service from one thread per connection.
+TEST(ServiceThreads, ConcurrentTransfersPressesAndSubscribersStayConsistent) {
+  TempFolder folder;
+  mouse::SteadyClock clock;
+  VirtualMouseService service(clock, FirmwareOptions{BusyTimes::Uniform(0)},
+                              folder / "VirtualMouse.flash");
+  constexpr int kRounds = 100;
+  std::atomic<int> profileNotices{0};
+  service.Subscribe([&profileNotices](const MouseEvent& e) {
+    if (e.EventKind == MouseEvent::Kind::kNotice && e.Type == kNoticeProfile) {
+      ++profileNotices;
+    }
+  });
+  std::atomic<int> failedTransfers{0};
+  auto transfers = [&](std::uint8_t profile) {
+    for (int i = 0; i < kRounds; ++i) {
+      const std::vector<std::uint8_t> select{0x05, 0x03, profile};
+      std::vector<std::uint8_t> read{0x05, 0, 0};
+      if (!service.SetFeature(select.data(), select.size()) ||
+          !service.GetFeature(read.data(), read.size()) || read[2] > 4) {
+        ++failedTransfers;
+      }
+    }
+  };
+  std::vector<std::thread> threads;
+  threads.emplace_back(transfers, 1);
+  threads.emplace_back(transfers, 3);
+  threads.emplace_back([&] {
+    for (int i = 0; i < kRounds; ++i) {
+      service.Press({ButtonKind::kProfile});
+    }
+  });
+  threads.emplace_back([&] {
+    for (int i = 0; i < kRounds; ++i) {
+      const int id = service.Subscribe([](const MouseEvent&) {});
+      service.Unsubscribe(id);
+      service.Snapshot();
+    }
+  });
+  for (std::thread& thread : threads) {
+    thread.join();
+  }
+  EXPECT_EQ(failedTransfers, 0);
+  EXPECT_EQ(profileNotices, kRounds);
+  EXPECT_EQ(LoadFlash(folder / "VirtualMouse.flash").Memory, service.Snapshot().Memory)
+      << "the flash holds the last state";
 }
 
 }  // namespace

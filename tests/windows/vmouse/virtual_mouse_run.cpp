@@ -17,6 +17,19 @@ std::wstring UniquePipeName() {
          std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(counter++);
 }
 
+// Waits up to `waitMs` for a process, ends it by force (with `forcedCode`)
+// when it is still running, closes its handle and gives its exit code.
+DWORD EndProcess(HANDLE process, DWORD waitMs, UINT forcedCode) {
+  if (WaitForSingleObject(process, waitMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process, forcedCode);
+    WaitForSingleObject(process, waitMs);
+  }
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process, &exitCode);
+  CloseHandle(process);
+  return exitCode;
+}
+
 }  // namespace
 
 VirtualMouseRun::VirtualMouseRun() : pipe_(UniquePipeName()) {
@@ -65,13 +78,7 @@ DWORD VirtualMouseRun::Stop() {
   if (Running()) {
     Ctl(L"quit");
   }
-  if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
-    TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, 5000);
-  }
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process_.hProcess, &exitCode);
-  CloseHandle(process_.hProcess);
+  const DWORD exitCode = EndProcess(process_.hProcess, 5000, 99);
   process_.hProcess = nullptr;
   return exitCode;
 }
@@ -127,15 +134,8 @@ CtlResult RunProgram(const std::filesystem::path& program, const std::wstring& a
     output.append(buffer, read);
   }
   CloseHandle(readEnd);
-  if (WaitForSingleObject(process.hProcess, 2000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 98);
-    WaitForSingleObject(process.hProcess, 2000);
-  }
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
-  return {exitCode, output};
+  return {EndProcess(process.hProcess, 2000, 98), output};
 }
 
 std::vector<std::string> Lines(const std::string& text) {
