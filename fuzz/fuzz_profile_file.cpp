@@ -1,7 +1,8 @@
 // Our initialisation-file reader on arbitrary text: a document is parsed, a
 // profile read from it, written to a fresh document and read again. The
 // profile must keep its invariants, and once written, reading and writing
-// again must change nothing. Byte records are parsed on their own too.
+// again must change nothing (checked for one input in eight, chosen by its
+// first byte). Byte records are parsed on their own too.
 #include <cstdint>
 #include <cstring>
 
@@ -74,13 +75,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadProfile(first, doc);
   CheckInvariants(first);
 
-  const std::u16string once = Written(first);
-  ProfileRecord second{};
-  ReadProfile(second, IniDocument::Parse(once));
-  CheckInvariants(second);
-  FUZZ_CHECK(Written(second) == once);
-
   ByteRecord(text, data[0] % 8);
   ByteRecord(text, sizeof(MacroKeyInfo));
+
+  // Writing a whole profile costs far more than reading a short text: only
+  // the inputs whose first byte has its top bits clear take that road.
+  if ((data[0] & 0xE0) == 0) {
+    const std::u16string once = Written(first);
+    ProfileRecord second{};
+    ReadProfile(second, IniDocument::Parse(once));
+    CheckInvariants(second);
+    FUZZ_CHECK(Written(second) == once);
+  }
   return 0;
 }
