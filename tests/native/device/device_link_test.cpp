@@ -59,6 +59,8 @@ struct PollCase {
   std::vector<std::int64_t> readTimes;
 };
 
+void PrintTo(const PollCase& c, std::ostream* os) { *os << c.name; }
+
 class PollTest : public DeviceLinkTest, public ::testing::WithParamInterface<PollCase> {};
 
 TEST_P(PollTest, ReadsStatusAfterEachWaitUntilDoneOrFailed) {
@@ -112,6 +114,8 @@ struct AbortCase {
   std::size_t reads;
 };
 
+void PrintTo(const AbortCase& c, std::ostream* os) { *os << c.name; }
+
 class PollAbortTest : public DeviceLinkTest, public ::testing::WithParamInterface<AbortCase> {};
 
 TEST_P(PollAbortTest, AbortEndsThePollAtTheNextCheck) {
@@ -161,6 +165,8 @@ struct CommandCase {
   std::size_t length;
   int firstWait;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 class CommandTest : public DeviceLinkTest, public ::testing::WithParamInterface<CommandCase> {};
 
