@@ -15,7 +15,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempFolder;
-using testing::WriteBytes;
 
 const CodePage1252 kAnsi;
 
