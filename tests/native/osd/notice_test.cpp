@@ -17,9 +17,9 @@ using testing::WriteBytes;
 
 const CodePage1252 kAnsi;
 
-class NoticeTest : public ::testing::Test {
+class OsdNoticeTest : public ::testing::Test {
  protected:
-  NoticeTest() { std::filesystem::create_directories(folder / "config"); }
+  OsdNoticeTest() { std::filesystem::create_directories(folder / "config"); }
 
   void WriteProfileName(int index, const std::u16string& name) {
     IniDocument doc;
@@ -38,7 +38,7 @@ class NoticeTest : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(NoticeTest, ProfileShowsItsNumberAndItsOwnName) {
+TEST_F(OsdNoticeTest, ProfileShowsItsNumberAndItsOwnName) {
   WriteProfileName(1, u"Sniper \u00E9\u4E2D\U0001F3AE");
   WriteProfileName(2, u"Profile");  // the name every new profile has
   // Profile 3 (index 2) has a file with the default name, 4 and 5 none.
@@ -50,7 +50,7 @@ TEST_F(NoticeTest, ProfileShowsItsNumberAndItsOwnName) {
   EXPECT_EQ(For(kOsdShowProfile, 1 << 16)->Text(), u"Profile 2\nSniper \u00E9\u4E2D\U0001F3AE");
 }
 
-TEST_F(NoticeTest, MacroAndMessageComeFromConfigIniAsItIsNow) {
+TEST_F(OsdNoticeTest, MacroAndMessageComeFromConfigIniAsItIsNow) {
   WriteConfig([](IniDocument& doc) {
     doc.SetString(u"MacroOSD", u"MacroName", u"Reload");
     doc.SetInt(u"MacroOSD", u"Number", 3);
@@ -73,7 +73,7 @@ TEST_F(NoticeTest, MacroAndMessageComeFromConfigIniAsItIsNow) {
   EXPECT_EQ(For(kOsdShowText, 0), (Notice{u"", u"Caf\u00E9"}));
 }
 
-TEST_F(NoticeTest, NothingForUnknownKindsValuesOutOfRangeOrEmptyTexts) {
+TEST_F(OsdNoticeTest, NothingForUnknownKindsValuesOutOfRangeOrEmptyTexts) {
   struct Case {
     const char* name;
     std::uint64_t wParam;
