@@ -36,6 +36,8 @@ class DeviceLink {
   // Waits `milliseconds` in steps of 100 ms; false as soon as the abort flag
   // is seen (before a step or after the last one).
   bool Wait(int milliseconds);
+  // A plain pause that does not look at the abort flag.
+  void Pause(int milliseconds) { clock_.SleepMs(milliseconds); }
 
   // The acknowledgement poll after a command: up to ten status reads, the
   // first after `firstWaitMs`, then after 1000, 1500 and 2000 ms for every
