@@ -31,13 +31,13 @@ class DeviceLink {
              const AnsiCodePage& codePage, DebugLog* log = nullptr)
       : hid_(hid), clock_(clock), abortFlag_(abortFlag), codePage_(codePage), log_(log) {}
 
-  HidLink& Hid() { return hid_; }
-  Clock& Time() { return clock_; }
   bool Aborted() const { return abortFlag_.load() != 0; }
 
   // Waits `milliseconds` in steps of 100 ms; false as soon as the abort flag
   // is seen (before a step or after the last one).
   bool Wait(int milliseconds);
+  // A plain pause that does not look at the abort flag.
+  void Pause(int milliseconds) { clock_.SleepMs(milliseconds); }
 
   // The acknowledgement poll after a command: up to ten status reads, the
   // first after `firstWaitMs`, then after 1000, 1500 and 2000 ms for every
@@ -47,7 +47,9 @@ class DeviceLink {
   // abort.
   bool WaitDeviceReady(int firstWaitMs);
 
-  // Commands. Each sends its report and, when it was sent, polls.
+  // Commands. Each sends its report and, when it was sent, polls; the poll's
+  // result is the command's. Profile and button indices out of range (and
+  // a CurrentProfile that names no profile) fail without sending.
   bool SendProfileSelect(int profile);                                // poll(100)
   bool SendProfileSettings(const SettingsBlock& block, int profile);  // poll(200)
   bool SendButtonMap(const SettingsBlock& block, int profile);        // poll(500)
@@ -57,11 +59,16 @@ class DeviceLink {
   bool SendMacro(const SettingsBlock& block, int profile, int button);  // poll(200)
   bool SendHostPresence(bool active);                                   // poll(100)
 
-  // Reads.
+  // Reads. Each stores what it read into the block and is true when a
+  // well-formed report was read.
+  // CurrentProfile; a value above 4 changes nothing (and gives false).
   bool ReadActiveProfile(SettingsBlock& block);
+  // Read request, a plain 200 ms pause, then the report.
   bool ReadProfileSettings(SettingsBlock& block, int profile);
   bool ReadButtonMap(SettingsBlock& block, int profile);
+  // Into the OTGSpeed of the current profile.
   bool ReadOtg(SettingsBlock& block);
+  // Read request, poll(300) whatever it gives, then the report.
   bool ReadMacro(SettingsBlock& block, int profile, int button);
   // A failed read gives zeros in `info`.
   bool ReadDeviceInfo(DeviceInfo& info);

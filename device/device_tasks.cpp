@@ -161,7 +161,7 @@ void DeviceTasks::ReadAllTask() {
 void DeviceTasks::SendCurrentProfile() {
   const int profile = CurrentProfile();
   link_.SendProfileSelect(profile);
-  link_.Time().SleepMs(kProfileStepPauseMs);
+  link_.Pause(kProfileStepPauseMs);
   host_.ShowProfileOnDisplay(profile);
 }
 

@@ -93,8 +93,7 @@ Report<kMacroReportLength> BuildMacroReport(const MacroKeyInfo& record, int prof
       units = DelayUnits(delay);
       if (log != nullptr) {
         char line[64];
-        std::snprintf(line, sizeof line, "Delay: %d,%d %d\n", delay, units,
-                      delay % kMacroUnitMs);
+        std::snprintf(line, sizeof line, "Delay: %d,%d %d\n", delay, units, delay % kMacroUnitMs);
         log->Write(line);
       }
     }

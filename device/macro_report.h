@@ -47,8 +47,7 @@ EncodedDelay EncodeDelay(int units);
 // the ANSI code page and cut to 23 bytes without splitting a character.
 // Every pause is traced to `log` as "Delay: d,t m" when one is given.
 Report<kMacroReportLength> BuildMacroReport(const MacroKeyInfo& record, int profile, int button,
-                                            const AnsiCodePage& codePage,
-                                            DebugLog* log = nullptr);
+                                            const AnsiCodePage& codePage, DebugLog* log = nullptr);
 
 // Stores a report read from the mouse into `record` (button `button` of
 // profile `profile`): the name (or "Pro<p+1>-M<b+1>" when it is blank), the

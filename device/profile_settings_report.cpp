@@ -59,8 +59,8 @@ Report<kProfileSettingsReportLength> BuildProfileSettingsReport(const ProfileRec
     // Both rows scale the X levels.
     r[kLevelsX + i] = ScaleCpiLevel(p.CpiLevel_X[i], p.Sensitivity_X);
     r[kLevelsY + i] = ScaleCpiLevel(p.CpiLevel_X[i], p.Sensitivity_Y);
-    r[kIndicators + i] = p.dpiIndicator[i] == kUnsetIndicator ? static_cast<std::uint8_t>(i + 1)
-                                                              : p.dpiIndicator[i];
+    r[kIndicators + i] =
+        p.dpiIndicator[i] == kUnsetIndicator ? static_cast<std::uint8_t>(i + 1) : p.dpiIndicator[i];
   }
   r[kCpiStep] = LowByte(p.CpiStep);
   r[kIndicationType] = static_cast<std::uint8_t>(p.DpiIndicationType & 3);

@@ -54,7 +54,8 @@ std::optional<std::uint8_t> ParseOtgReport(std::span<const std::uint8_t> bytes) 
 }
 
 Report<kDeviceInfoReportLength> BuildDeviceInfoReport(const DeviceInfo& info) {
-  Report<kDeviceInfoReportLength> report = EmptyReport<kDeviceInfoReportLength>(kDeviceInfoReportId);
+  Report<kDeviceInfoReportLength> report =
+      EmptyReport<kDeviceInfoReportLength>(kDeviceInfoReportId);
   report[2] = info.firmwareVersion;
   report[4] = info.mouseType;
   return report;

@@ -24,7 +24,7 @@ bool IsImeWindow(HWND window) {
 }
 
 // The control a parent's notification concerns, or null.
-HWND NotificationSource(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
+HWND NotificationSource(HWND parent, UINT message, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -56,7 +56,6 @@ HWND NotificationSource(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
       return item != nullptr ? item->hwndItem : nullptr;
     }
     default:
-      (void)wParam;
       return nullptr;
   }
 }
@@ -285,7 +284,7 @@ void Window::OnPaint() { Default(); }
 bool Window::OnReflectedMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const HWND source = NotificationSource(hwnd_, message, wParam, lParam);
+  const HWND source = NotificationSource(hwnd_, message, lParam);
   if (source == nullptr || source == hwnd_) {
     return false;
   }

@@ -16,8 +16,8 @@ namespace mouse {
 enum FunctionCode : std::uint8_t {
   kNoFunction = 0,
   kPrimaryClick = 1,
-  kKeyStroke = 5,  // Events[0].Key = HID usage, Events[0].Action = KeyModifiers
-  kMacro = 16,     // MacroName, MacroParam (play count), EventCount, Events
+  kKeyStroke = 5,    // Events[0].Key = HID usage, Events[0].Action = KeyModifiers
+  kMacro = 16,       // MacroName, MacroParam (play count), EventCount, Events
   kRunProgram = 17,  // ProgramPath
   kMediaPlayerOpen = 25,
   kMediaPrevious = 26,

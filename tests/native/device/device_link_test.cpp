@@ -59,6 +59,8 @@ struct PollCase {
   std::vector<std::int64_t> readTimes;
 };
 
+void PrintTo(const PollCase& c, std::ostream* os) { *os << c.name; }
+
 class PollTest : public DeviceLinkTest, public ::testing::WithParamInterface<PollCase> {};
 
 TEST_P(PollTest, ReadsStatusAfterEachWaitUntilDoneOrFailed) {
@@ -112,6 +114,8 @@ struct AbortCase {
   std::size_t reads;
 };
 
+void PrintTo(const AbortCase& c, std::ostream* os) { *os << c.name; }
+
 class PollAbortTest : public DeviceLinkTest, public ::testing::WithParamInterface<AbortCase> {};
 
 TEST_P(PollAbortTest, AbortEndsThePollAtTheNextCheck) {
@@ -134,14 +138,13 @@ TEST_P(PollAbortTest, AbortEndsThePollAtTheNextCheck) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, PollAbortTest,
-    ::testing::Values(
-        AbortCase{"BeforeTheFirstStep", 300, 0, {1}, 0, 0},
-        AbortCase{"InTheMiddleOfTheFirstWait", 500, 3, {1}, 3, 0},
-        // The check after the last step catches an abort in the last sleep.
-        AbortCase{"DuringTheLastStep", 200, 2, {1}, 2, 0},
-        AbortCase{"BelowOneStepStillChecksOnce", 50, 0, {1}, 0, 0},
-        // Busy, then the abort comes during the 1000 ms wait.
-        AbortCase{"WhileTheMouseIsBusy", 100, 5, {3, 1}, 5, 1}),
+    ::testing::Values(AbortCase{"BeforeTheFirstStep", 300, 0, {1}, 0, 0},
+                      AbortCase{"InTheMiddleOfTheFirstWait", 500, 3, {1}, 3, 0},
+                      // The check after the last step catches an abort in the last sleep.
+                      AbortCase{"DuringTheLastStep", 200, 2, {1}, 2, 0},
+                      AbortCase{"BelowOneStepStillChecksOnce", 50, 0, {1}, 0, 0},
+                      // Busy, then the abort comes during the 1000 ms wait.
+                      AbortCase{"WhileTheMouseIsBusy", 100, 5, {3, 1}, 5, 1}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(DeviceLinkTest, AbortableWaitSleepsWholeStepsAndReportsAnAbort) {
@@ -162,6 +165,8 @@ struct CommandCase {
   std::size_t length;
   int firstWait;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 class CommandTest : public DeviceLinkTest, public ::testing::WithParamInterface<CommandCase> {};
 
@@ -205,15 +210,13 @@ SettingsBlock WithMacroOnButton(SettingsBlock block, int profile, int button) {
 INSTANTIATE_TEST_SUITE_P(
     Reports, CommandTest,
     ::testing::Values(
-        CommandCase{"ProfileSelect", [](DeviceLink& l, const SettingsBlock&) {
-                      return l.SendProfileSelect(2);
-                    },
+        CommandCase{"ProfileSelect",
+                    [](DeviceLink& l, const SettingsBlock&) { return l.SendProfileSelect(2); },
                     kProfileSelectReportId, 3, 100},
-        CommandCase{"ProfileSettings",
-                    [](DeviceLink& l, const SettingsBlock& b) {
-                      return l.SendProfileSettings(b, 1);
-                    },
-                    kProfileSettingsReportId, 37, 200},
+        CommandCase{
+            "ProfileSettings",
+            [](DeviceLink& l, const SettingsBlock& b) { return l.SendProfileSettings(b, 1); },
+            kProfileSettingsReportId, 37, 200},
         CommandCase{"ButtonMap",
                     [](DeviceLink& l, const SettingsBlock& b) { return l.SendButtonMap(b, 4); },
                     kButtonMapReportId, 50, 500},
@@ -390,7 +393,8 @@ TEST_F(DeviceLinkTest, DataBlockGoesInThreeChunksWithFixedPauses) {
   ASSERT_EQ(sent.size(), 3u);
   EXPECT_EQ(TimesOf(sent), (std::vector<std::int64_t>{0, 1700, 2900}));
   EXPECT_EQ(TimesOf(hid.Reads()), (std::vector<std::int64_t>{1200, 2900, 4100}));
-  EXPECT_EQ(clock.Sleeps(), (std::vector<int>{1000, 100, 100, 500, 1000, 100, 100, 1000, 100, 100}));
+  EXPECT_EQ(clock.Sleeps(),
+            (std::vector<int>{1000, 100, 100, 500, 1000, 100, 100, 1000, 100, 100}));
 
   const auto& table = DataBlock();
   std::vector<std::uint8_t> joined;

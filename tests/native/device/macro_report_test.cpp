@@ -22,7 +22,8 @@ class DoubleByteCodePage final : public AnsiCodePage {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const auto b = static_cast<std::uint8_t>(bytes[i]);
       if (b >= 0x81 && i + 1 < bytes.size()) {
-        out.push_back(static_cast<char16_t>(((b - 0x80) << 8) | static_cast<std::uint8_t>(bytes[++i])));
+        out.push_back(
+            static_cast<char16_t>(((b - 0x80) << 8) | static_cast<std::uint8_t>(bytes[++i])));
       } else {
         out.push_back(b < 0x80 ? b : u'?');
       }
@@ -148,8 +149,8 @@ TEST_F(MacroReportTest, DelaysBecomeUnitsAndExtensionsAndComeBack) {
 
 TEST_F(MacroReportTest, EventsKeepKeyAndDirectionButNotTheLastDelay) {
   const MacroKeyInfo r = Macro(u"m", {{kMouseKeyLeft, kActionPress, 100},
-                                     {kMouseKeyLeft, kActionRelease, 300},
-                                     {0x2B, 0, 5000}});  // action 0 is not a press
+                                      {kMouseKeyLeft, kActionRelease, 300},
+                                      {0x2B, 0, 5000}});  // action 0 is not a press
   const MacroKeyInfo back = Read(Build(r));
   ASSERT_EQ(back.EventCount, 3);
   EXPECT_EQ(back.Events[0].Key, kMouseKeyLeft);
@@ -222,7 +223,7 @@ TEST_F(MacroReportTest, NamesRoundTripThroughTheCodePage) {
       {u"Nineteen characters", u"Nineteen characters"},
       {u"  lead", u"  lead"},
       {u"trail  ", u"trail"},  // trailing blanks are the mouse's padding
-      {u"日本", u"??"},         // not in 1252
+      {u"日本", u"??"},        // not in 1252
       {u"", u"Pro1-M3"},
       {u"   ", u"Pro1-M3"},
   };

@@ -43,13 +43,24 @@ struct ScaleCase {
 
 TEST(ProfileSettingsReport, CpiLevelsAreScaledAndLimitedToOneTo56) {
   const ScaleCase cases[] = {
-      {63, 10, 56}, {63, 1, 6},  {5, 1, 1},    {9, 10, 9},   {56, 10, 56}, {57, 10, 56},
-      {19, 5, 9},   {0, 10, 1},  {40, 20, 56}, {28, 20, 56}, {27, 20, 54}, {-5, 10, 1},
+      {63, 10, 56},
+      {63, 1, 6},
+      {5, 1, 1},
+      {9, 10, 9},
+      {56, 10, 56},
+      {57, 10, 56},
+      {19, 5, 9},
+      {0, 10, 1},
+      {40, 20, 56},
+      {28, 20, 56},
+      {27, 20, 54},
+      {-5, 10, 1},
       // Values past 255 are still the highest level, never a wrapped low one.
-      {128, 20, 56}, {300, 10, 56}, {0x7FFFFFFF, 20, 56}};
+      {128, 20, 56},
+      {300, 10, 56},
+      {0x7FFFFFFF, 20, 56}};
   for (const ScaleCase& c : cases) {
-    EXPECT_EQ(ScaleCpiLevel(c.level, c.sensitivity), c.sent)
-        << c.level << " x " << c.sensitivity;
+    EXPECT_EQ(ScaleCpiLevel(c.level, c.sensitivity), c.sent) << c.level << " x " << c.sensitivity;
   }
 }
 
