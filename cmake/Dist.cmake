@@ -7,4 +7,8 @@ function(mouse_dist_target target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${MOUSE_DIST_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${MOUSE_DIST_DIR})
+  if(MINGW)
+    # What users install carries no debug information.
+    target_link_options(${target} PRIVATE -s)
+  endif()
 endfunction()

@@ -34,24 +34,6 @@ if [ ${#programs[@]} -eq 0 ]; then
   exit 0
 fi
 
-# Runs inside the Wine session.
-session() {
-  cd "$1"; shift
-  for program in "$@"; do
-    echo "run: starting $program"
-    wine "$program" >/dev/null 2>&1 &
-    sleep 3
-  done
-  if [ -z "${RUN_SECONDS:-}" ] && [ -n "${MOUSE_REAL_DISPLAY:-}" ]; then
-    echo "run: the programs are on your display; press Enter to end them."
-    read -r _ || true
-  else
-    sleep "${RUN_SECONDS:-20}"
-    import -window root "$WINE_SESSION_SCREEN" 2>/dev/null && cp "$WINE_SESSION_SCREEN" "$ROOT/build/screen.png" \
-      && echo "run: screenshot in build/screen.png"
-  fi
-}
-export -f session
-export ROOT="$root"
 [ -n "${DISPLAY:-}" ] && export MOUSE_REAL_DISPLAY=1
-scripts/wine-session.sh --screen bash -c 'session "$@"' session "$run" "${programs[@]}"
+scripts/wine-session.sh --screen "$root/scripts/run-session.sh" "$run" "$root/build/screen.png" \
+  "${programs[@]}"
