@@ -21,7 +21,7 @@ constexpr DWORD kOpenTimeoutMs = 500;
 constexpr DWORD kReconnectMs = 250;
 
 bool PluggedState(const std::optional<vmouse::PipeResponse>& response) {
-  return response && response->Ok && response->Body.size() == 1 && response->Body[0] == 1;
+  return response && response->Ok && !response->Body.empty() && response->Body[0] == 1;
 }
 
 }  // namespace

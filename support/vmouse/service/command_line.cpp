@@ -142,7 +142,7 @@ std::string CtlUsage() {
          "  plug, unplug   put the mouse's plug in or pull it\n"
          "  reset          back to the factory memory\n"
          "  dump           the mouse's memory as the reports it returns, one per line\n"
-         "  state          prints plugged or unplugged\n"
+         "  state          prints plugged or unplugged and whether the host is present\n"
          "  quit           ends the virtual mouse\n"
          "  wait           waits until the virtual mouse runs\n"
          "  buttons        lists the button names\n";

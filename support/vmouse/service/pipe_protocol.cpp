@@ -113,8 +113,9 @@ std::string EncodeResponse(bool ok, std::string_view body) {
   return response;
 }
 
-std::string StateResponse(bool plugged) {
-  return EncodeResponse(true, plugged ? std::string_view("\1", 1) : std::string_view("\0", 1));
+std::string StateResponse(bool plugged, bool hostPresent) {
+  const char state[2] = {plugged ? '\1' : '\0', hostPresent ? '\1' : '\0'};
+  return EncodeResponse(true, std::string_view(state, 2));
 }
 
 std::optional<PipeResponse> ParseResponse(std::string_view payload) {
@@ -157,7 +158,8 @@ HandledRequest HandleRequest(VirtualMouseService& service, std::string_view requ
     case PipeOp::kGetFeature:
       return HandleGetFeature(service, args);
     case PipeOp::kState:
-      return {StateResponse(service.Plugged()), HandledRequest::Then::kReply};
+      return {StateResponse(service.Plugged(), service.HostPresent()),
+              HandledRequest::Then::kReply};
     case PipeOp::kPress:
       return HandlePress(service, args);
     case PipeOp::kPlug:

@@ -69,8 +69,9 @@ struct PipeResponse {
   std::string Body;
 };
 std::string EncodeResponse(bool ok, std::string_view body = {});
-// The answer to "state" and "subscribe": the plug state as one byte.
-std::string StateResponse(bool plugged);
+// The answer to "state" and "subscribe": the plug state, then the
+// host-presence flag, one byte each.
+std::string StateResponse(bool plugged, bool hostPresent);
 std::optional<PipeResponse> ParseResponse(std::string_view payload);
 
 // --- Events ---

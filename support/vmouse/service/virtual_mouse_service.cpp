@@ -47,6 +47,11 @@ bool VirtualMouseService::Plugged() const {
   return plugged_;
 }
 
+bool VirtualMouseService::HostPresent() const {
+  std::lock_guard lock(mutex_);
+  return model_.Memory().HostPresent != 0;
+}
+
 void VirtualMouseService::SetPlugged(bool plugged) {
   std::lock_guard lock(mutex_);
   if (plugged_ == plugged) {

@@ -51,6 +51,8 @@ class VirtualMouseService {
   bool GetFeature(std::uint8_t* report, std::size_t length);
 
   bool Plugged() const;
+  // Whether the host software said it has taken over the mouse.
+  bool HostPresent() const;
   // Subscribers hear of every change of the plug.
   void SetPlugged(bool plugged);
   // Presses a button of the mouse and sends its notices to every

@@ -173,7 +173,7 @@ void PipeServer::StreamEvents(HANDLE pipe) {
   overlapped.hEvent = readEvent.get();
   char ignored = 0;
   bool reading = false;
-  if (WriteFrame(pipe, StateResponse(service_.Plugged()), stop_.get())) {
+  if (WriteFrame(pipe, StateResponse(service_.Plugged(), service_.HostPresent()), stop_.get())) {
     const BOOL started = ReadFile(pipe, &ignored, 1, nullptr, &overlapped);
     reading = started || GetLastError() == ERROR_IO_PENDING;
     HANDLE waits[3] = {queue.Signal(), readEvent.get(), stop_.get()};

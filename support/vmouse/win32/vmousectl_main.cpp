@@ -56,7 +56,10 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   if (command->Op == PipeOp::kState) {
-    std::printf("%s\n", response->Body == std::string(1, '\1') ? "plugged" : "unplugged");
+    const bool plugged = !response->Body.empty() && response->Body[0] == 1;
+    const bool host = response->Body.size() > 1 && response->Body[1] == 1;
+    std::printf("%s, host software %s\n", plugged ? "plugged" : "unplugged",
+                host ? "present" : "absent");
   } else {
     std::fwrite(response->Body.data(), 1, response->Body.size(), stdout);
   }

@@ -90,7 +90,7 @@ TEST_F(RequestTest, ControlCommandsDriveTheMouse) {
 
 TEST_F(RequestTest, SubscribeIsLeftToTheServerAndGarbageDropsTheConnection) {
   EXPECT_EQ(HandleRequest(service, ControlRequest(PipeOp::kSubscribe)).Next, Then::kReplySubscribe);
-  EXPECT_EQ(ParseResponse(StateResponse(false))->Body, std::string(1, '\0'));
+  EXPECT_EQ(ParseResponse(StateResponse(false, true))->Body, std::string("\0\1", 2));
   for (const std::string& garbage :
        {std::string(), std::string("\x7F"), std::string("\x02\x03"), std::string("\x02\x03\x00")}) {
     EXPECT_EQ(HandleRequest(service, garbage).Next, Then::kDisconnect) << garbage.size();

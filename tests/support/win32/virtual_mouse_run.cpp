@@ -32,9 +32,13 @@ DWORD EndProcess(HANDLE process, DWORD waitMs, UINT forcedCode) {
 
 }  // namespace
 
-VirtualMouseRun::VirtualMouseRun() : pipe_(UniquePipeName()) {
-  for (const char* file : {"VirtualMouse.exe", "vmousectl.exe", "hidgate.dll"}) {
-    std::filesystem::copy_file(kDist / file, folder_.path() / file);
+VirtualMouseRun::VirtualMouseRun(Contents contents) : pipe_(UniquePipeName()) {
+  if (contents == Contents::ProgramFolder) {
+    std::filesystem::copy(kDist, folder_.path(), std::filesystem::copy_options::recursive);
+  } else {
+    for (const char* file : {"VirtualMouse.exe", "vmousectl.exe", "hidgate.dll"}) {
+      std::filesystem::copy_file(kDist / file, folder_.path() / file);
+    }
   }
   WriteSettings("[hidgate]\r\nBackend=virtual\r\n[virtual]\r\nPipe=" +
                 std::string(pipe_.begin(), pipe_.end()) + "\r\n");

@@ -1,9 +1,11 @@
 // Test windows that record the messages they receive, registered under any
-// class name (so they can stand in for other programs' windows).
+// class name (so they can stand in for other programs' windows). WM_CLOSE
+// is recorded but does not close the window.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ class RecordingWindow {
 
 // Handles every message waiting for this thread, for `milliseconds`.
 void PumpMessages(DWORD milliseconds);
+// Handles the thread's messages until `done` holds; false when that did not
+// happen within `timeoutMs`.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
 // The centre of a window in screen coordinates.
 POINT CentreOf(HWND window);

@@ -1,7 +1,7 @@
 // The virtual mouse as the Windows tests run it: the program folder's
-// VirtualMouse.exe, vmousectl.exe and hidgate.dll copied into a fresh
-// folder (so the flash file is fresh), a pipe name of its own (so no other
-// run interferes), started and stopped by the test and never left behind.
+// VirtualMouse.exe, vmousectl.exe and hidgate.dll (or the whole program
+// folder) copied into a fresh folder (so the flash file is fresh), a pipe name of its own (so no
+// other run interferes), started and stopped by the test and never left behind.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +22,12 @@ struct CtlResult {
 
 class VirtualMouseRun {
  public:
-  VirtualMouseRun();
+  // What the fresh folder gets: the virtual mouse and the library only, or
+  // the whole program folder (Helper, the display program, the language
+  // module...), for tests that run the system.
+  enum class Contents { MouseOnly, ProgramFolder };
+
+  explicit VirtualMouseRun(Contents contents = Contents::MouseOnly);
   ~VirtualMouseRun();
   VirtualMouseRun(const VirtualMouseRun&) = delete;
   VirtualMouseRun& operator=(const VirtualMouseRun&) = delete;

@@ -44,6 +44,9 @@ LRESULT CALLBACK RecordingWindow::Procedure(HWND window, UINT message, WPARAM wP
   if (self != nullptr) {
     self->received_.push_back({message, wParam, lParam});
   }
+  if (message == WM_CLOSE) {
+    return 0;  // recorded; the test decides when the window goes
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -57,6 +60,17 @@ void PumpMessages(DWORD milliseconds) {
     }
     Sleep(5);
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (!done()) {
+    if (GetTickCount64() >= deadline) {
+      return false;
+    }
+    PumpMessages(10);
+  }
+  return true;
 }
 
 POINT CentreOf(HWND window) {
