@@ -67,7 +67,11 @@ TEST_F(RequestTest, FeatureTransfersReachTheMouse) {
 }
 
 TEST_F(RequestTest, ControlCommandsDriveTheMouse) {
-  EXPECT_EQ(Ask(ControlRequest(PipeOp::kState)).Body, "\1");
+  // State: plugged, then whether the host software is present.
+  EXPECT_EQ(Ask(ControlRequest(PipeOp::kState)).Body, std::string("\1\0", 2));
+  const auto hostPresent = Hex("0E 03 01");
+  EXPECT_TRUE(Ask(SetFeatureRequest(hostPresent.data(), hostPresent.size())).Ok);
+  EXPECT_EQ(Ask(ControlRequest(PipeOp::kState)).Body, std::string("\1\1", 2));
   EXPECT_TRUE(Ask(ControlRequest(PipeOp::kPress, "profile")).Ok);
   const PipeResponse unknown = Ask(ControlRequest(PipeOp::kPress, "wheel"));
   EXPECT_FALSE(unknown.Ok);
@@ -79,7 +83,7 @@ TEST_F(RequestTest, ControlCommandsDriveTheMouse) {
   EXPECT_EQ(std::count(dump.Body.begin(), dump.Body.end(), '\n'), 16);
 
   EXPECT_TRUE(Ask(ControlRequest(PipeOp::kUnplug)).Ok);
-  EXPECT_EQ(Ask(ControlRequest(PipeOp::kState)).Body, std::string(1, '\0'));
+  EXPECT_EQ(Ask(ControlRequest(PipeOp::kState)).Body, std::string("\0\1", 2));
   EXPECT_FALSE(Ask(ControlRequest(PipeOp::kPress, "cpi")).Ok);
   EXPECT_FALSE(Ask(GetFeatureRequest(0x05, 3)).Ok);
   EXPECT_TRUE(Ask(ControlRequest(PipeOp::kPlug)).Ok);
