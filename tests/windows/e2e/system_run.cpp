@@ -5,7 +5,9 @@
 #include "settings/configuration.h"
 #include "settings/coordination.h"
 #include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "settings/win32/registry_pointer_store.h"
+#include "settings/win32/shared_block.h"
 #include "settings/win32/wide.h"
 #include "settings/win32/windows_code_page.h"
 
@@ -133,6 +135,40 @@ bool SystemRun::TrayIconShown() const {
   data.hWnd = HelperWindow();
   data.uID = kTrayIconId;
   return data.hWnd != nullptr && Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+std::wstring SystemRun::DisplayText() const {
+  HWND display = FindWindowW(nullptr, win32::WidePtr(kOsdWindowTitle));
+  if (display == nullptr) {
+    return {};
+  }
+  for (HWND panel = FindWindowExW(nullptr, nullptr, L"MouseOsdNotice", nullptr); panel != nullptr;
+       panel = FindWindowExW(nullptr, panel, L"MouseOsdNotice", nullptr)) {
+    if (GetWindow(panel, GW_OWNER) == display && IsWindowVisible(panel)) {
+      wchar_t text[512] = {};
+      GetWindowTextW(panel, text, 512);
+      return text;
+    }
+  }
+  return {};
+}
+
+void SystemRun::WriteProfile(int index, const std::function<void(ProfileRecord&)>& change) const {
+  ProfileRecord profile{};
+  ResetProfileDefaults(profile, index);
+  change(profile);
+  std::filesystem::create_directories(Folder() / "config");
+  WriteProfileFile(profile, Folder() / "config" / ("Default" + std::to_string(index) + ".gmp"),
+                   win32::WindowsCodePage());
+}
+
+SettingsBlock SystemRun::SharedBlock() const {
+  SettingsBlock block;
+  InitBlock(block);
+  if (auto shared = win32::SharedBlock::Open()) {
+    shared->CopyOut(block);
+  }
+  return block;
 }
 
 }  // namespace mouse::testing

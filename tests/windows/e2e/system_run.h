@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -53,6 +54,15 @@ class SystemRun {
 
   // Whether Helper's tray icon is there (asked of the notification area).
   bool TrayIconShown() const;
+  // What the display program's notice shows now; empty when it shows
+  // nothing or does not run.
+  std::wstring DisplayText() const;
+
+  // Writes a profile file before Helper starts (`change` edits the
+  // profile's defaults).
+  void WriteProfile(int index, const std::function<void(ProfileRecord&)>& change) const;
+  // Helper's block as it published it.
+  SettingsBlock SharedBlock() const;
 
  private:
   void EndHelper();
