@@ -1,5 +1,7 @@
 #include "settings/ini_file.h"
 
+#include <mutex>
+
 #include "settings/atomic_file.h"
 
 namespace mouse {
@@ -57,6 +59,11 @@ bool SaveIniFile(const std::filesystem::path& path, const IniDocument& doc) {
 
 bool UpdateIniFile(const std::filesystem::path& path, const AnsiCodePage& ansi,
                    const std::function<void(IniDocument&)>& edit) {
+  // Two threads of one program (Helper's window and its device worker) must
+  // not read the same file, each change it, and the later replace the
+  // earlier's change.
+  static std::mutex updating;
+  std::lock_guard lock(updating);
   const auto bytes = ReadFileBytes(path);
   const std::u16string original = bytes ? DecodeText(*bytes, ansi) : std::u16string();
   IniDocument doc = IniDocument::Parse(original);

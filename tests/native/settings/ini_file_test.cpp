@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "temp_folder.h"
 
@@ -74,6 +75,25 @@ TEST(IniFile, UpdateKeepsKeysAnotherWriterAddedMeanwhile) {
   const IniDocument result = LoadIniFile(path, kAnsi);
   EXPECT_EQ(result.GetInt(u"Setting", u"Device", -1), 1);
   EXPECT_EQ(result.GetInt(u"Setting", u"CurrentProfile", -1), 3);
+}
+
+TEST(IniFile, TwoThreadsUpdatingOneFileLoseNothing) {
+  TempFolder folder;
+  const auto path = folder / "config.ini";
+  auto writer = [&](const char16_t* key) {
+    return std::thread([&, key] {
+      for (int i = 1; i <= 100; ++i) {
+        UpdateIniFile(path, kAnsi, [&](IniDocument& d) { d.SetInt(u"Setting", key, i); });
+      }
+    });
+  };
+  std::thread device = writer(u"Device");
+  std::thread profile = writer(u"CurrentProfile");
+  device.join();
+  profile.join();
+  const IniDocument result = LoadIniFile(path, kAnsi);
+  EXPECT_EQ(result.GetInt(u"Setting", u"Device", -1), 100);
+  EXPECT_EQ(result.GetInt(u"Setting", u"CurrentProfile", -1), 100);
 }
 
 TEST(IniFile, AnUnchangedFileIsNotRewritten) {

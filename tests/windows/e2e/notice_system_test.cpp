@@ -66,6 +66,13 @@ TEST_F(NoticeSystemTest, MouseButtonsReachHelperOptionAndTheDisplay) {
   EXPECT_EQ(shared.Profiles[0].CpiStep, 1) << "only the current profile changes";
   EXPECT_EQ(system.Config().GetString(u"OSDData", u"Message"), u"CPI: 1200");
   EXPECT_EQ(system.OptionReceived(kMsgProfileChanged), 1u);
+
+  // Another program hands Helper a text for the display.
+  wchar_t text[151] = L"\x01New mail";
+  COPYDATASTRUCT data{0, sizeof text, text};
+  EXPECT_TRUE(SendMessageW(system.HelperWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+  EXPECT_EQ(system.Config().GetString(u"OSDData", u"Message"), u"New mail");
+  EXPECT_TRUE(DisplayShows(L"New mail"));
 }
 
 TEST_F(NoticeSystemTest, TiltMediaAndProgramButtonsActOnTheDesktop) {
