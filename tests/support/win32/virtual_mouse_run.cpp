@@ -3,13 +3,12 @@
 #include <atomic>
 #include <fstream>
 
+#include "dist_folder.h"
 #include "support/vmouse/win32/pipe_client.h"
 
 namespace mouse::vmouse::testing {
 
 namespace {
-
-const std::filesystem::path kDist = std::filesystem::path(MOUSE_DIST_DIR);
 
 std::wstring UniquePipeName() {
   static std::atomic<int> counter{0};
@@ -34,10 +33,11 @@ DWORD EndProcess(HANDLE process, DWORD waitMs, UINT forcedCode) {
 
 VirtualMouseRun::VirtualMouseRun(Contents contents) : pipe_(UniquePipeName()) {
   if (contents == Contents::ProgramFolder) {
-    std::filesystem::copy(kDist, folder_.path(), std::filesystem::copy_options::recursive);
+    std::filesystem::copy(mouse::testing::DistFolder(), folder_.path(),
+                          std::filesystem::copy_options::recursive);
   } else {
     for (const char* file : {"VirtualMouse.exe", "vmousectl.exe", "hidgate.dll"}) {
-      std::filesystem::copy_file(kDist / file, folder_.path() / file);
+      std::filesystem::copy_file(mouse::testing::DistFolder() / file, folder_.path() / file);
     }
   }
   WriteSettings("[hidgate]\r\nBackend=virtual\r\n[virtual]\r\nPipe=" +

@@ -8,25 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "dist_folder.h"
 #include "support/lang/text_ids.h"
 
 namespace mouse {
 namespace {
 
-// The program folder as the build sees it; under Wine a Unix path is on Z:.
-std::wstring ModulePath() {
-  const std::string folder = MOUSE_DIST_DIR;
-  std::wstring path(
-      MultiByteToWideChar(CP_UTF8, 0, folder.data(), static_cast<int>(folder.size()), nullptr, 0),
-      L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, folder.data(), static_cast<int>(folder.size()), path.data(),
-                      static_cast<int>(path.size()));
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  if (!path.empty() && path[0] == L'\\') path.insert(0, L"Z:");
-  return path + L"\\Lang.dll";
-}
+std::wstring ModulePath() { return (testing::DistFolder() / "Lang.dll").wstring(); }
 
 std::wstring Text(HMODULE module, unsigned id) {
   wchar_t buffer[kTextBufferLength];

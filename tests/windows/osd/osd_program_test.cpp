@@ -9,7 +9,9 @@
 #include <functional>
 #include <string>
 
+#include "dist_folder.h"
 #include "framework/text.h"
+#include "recording_window.h"
 #include "settings/coordination.h"
 #include "settings/ini_file.h"
 #include "settings/osd_settings.h"
@@ -22,32 +24,13 @@
 namespace mouse {
 namespace {
 
+using testing::DistFolder;
+using testing::PumpUntil;
 using testing::ReadBytes;
 using testing::TempFolder;
 
 constexpr wchar_t kPanelClass[] = L"MouseOsdNotice";
 const win32::WindowsCodePage kAnsi;
-
-// The program folder as the build sees it; under Wine a Unix path is on Z:.
-std::filesystem::path DistFolder() {
-  std::wstring path = std::filesystem::path(MOUSE_DIST_DIR).wstring();
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  if (!path.empty() && path[0] == L'\\') path.insert(0, L"Z:");
-  return path;
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() >= end) {
-      return false;
-    }
-    Sleep(10);
-  }
-  return true;
-}
 
 int AlphaOf(HWND window) {
   BYTE alpha = 0;
@@ -101,7 +84,7 @@ class OsdProgram : public ::testing::Test {
   void Start() {
     process_ = Launch();
     ASSERT_NE(process_.hProcess, nullptr);
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(PumpUntil([&] {
       osd_ = FindWindowW(nullptr, win32::WidePtr(kOsdWindowTitle));
       DWORD owner = 0;
       GetWindowThreadProcessId(osd_, &owner);
@@ -128,13 +111,13 @@ class OsdProgram : public ::testing::Test {
   // handled too.
   void SetDisplayAndWait(int tenths, int opacity) {
     Post(kMsgOsdSettings, 0, (tenths << 16) | opacity);
-    ASSERT_TRUE(WaitFor([&] { return AlphaOf(panel_) == AlphaFor(opacity); }))
+    ASSERT_TRUE(PumpUntil([&] { return AlphaOf(panel_) == AlphaFor(opacity); }))
         << "alpha " << AlphaOf(panel_);
   }
 
   void ShowAndWait(WPARAM kind, LPARAM value, const std::wstring& expected) {
     Post(kMsgOsdShow, kind, value);
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(PumpUntil([&] {
       return IsWindowVisible(panel_) && framework::WindowText(panel_) == expected;
     })) << "shows "
         << ToUtf8(win32::Utf16(framework::WindowText(panel_)));
@@ -224,7 +207,7 @@ TEST_F(OsdProgram, TakesDisplaySettingsWholeAndFadesOutAfterTheDisplayTime) {
   ShowAndWait(kOsdShowText, 0, L"New mail");
   EXPECT_EQ(AlphaOf(panel_), AlphaFor(50));
 
-  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(panel_); }, 5000));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(panel_); }, 5000));
   EXPECT_GE(GetTickCount64() - shown, 200u);
 
   // A new notice replaces the text and shows at full opacity again.
